@@ -1,0 +1,32 @@
+# tessaryn_library(NAME [DIR dir] [LINK libs...])
+# A static library from every .cpp of a folder (an interface library while the folder is empty).
+function(tessaryn_library name)
+    cmake_parse_arguments(ARG "" "DIR" "LINK;EXCLUDE" ${ARGN})
+    if(NOT ARG_DIR)
+        set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    endif()
+    file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp ${ARG_DIR}/*.h)
+    foreach(pattern ${ARG_EXCLUDE})
+        list(FILTER sources EXCLUDE REGEX "${pattern}")
+    endforeach()
+    set(cpp ${sources})
+    list(FILTER cpp INCLUDE REGEX "\\.cpp$")
+    if(cpp)
+        add_library(${name} STATIC ${sources})
+        target_link_libraries(${name} PUBLIC ${ARG_LINK})
+    else()
+        add_library(${name} INTERFACE)
+        target_link_libraries(${name} INTERFACE ${ARG_LINK})
+    endif()
+endfunction()
+
+# tessaryn_test(NAME SOURCES... LINK libs...)
+# A GoogleTest executable whose tests are registered with CTest and run on Qt's offscreen platform.
+function(tessaryn_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINK" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+        DISCOVERY_TIMEOUT 60)
+endfunction()
