@@ -50,7 +50,7 @@ TEST(RecordingCanvas, ScopesRestoreEveryObject)
     EXPECT_FALSE(c.clip().has_value());
     // Scopes unwind in reverse: the pen, selected first, is restored last.
     EXPECT_EQ(c.lines().back(), "pen solid 1 #000000");
-    EXPECT_EQ(c.lines()[c.lines().size() - 5], "font 16 0 128 \"system\"");
+    EXPECT_EQ(c.lines()[c.lines().size() - 2], "font 16 0 128 \"system\"");
 }
 
 TEST(RecordingCanvas, NormalisesPensAndFonts)
