@@ -1,0 +1,5 @@
+#include "app/AboutDlg.h"
+
+#include "resources/DialogTemplates.h"
+
+CAboutDlg::CAboutDlg(QWidget *parent) : LessonWindow(kTemplate100, parent) {}

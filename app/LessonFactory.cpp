@@ -1,0 +1,30 @@
+#include "app/LessonTable.h"
+#include "resources/DialogTemplates.h"
+#include "ui/LessonWindow.h"
+
+#include <functional>
+#include <map>
+#include <string_view>
+
+namespace {
+
+using Factory = std::function<std::unique_ptr<LessonWindow>(QWidget *)>;
+
+// The window classes that are built, by class name. A lesson whose class is not listed opens as a
+// plain lesson window on its template.
+const std::map<std::string_view, Factory> &factories()
+{
+    static const std::map<std::string_view, Factory> table = {};
+    return table;
+}
+
+} // namespace
+
+std::unique_ptr<LessonWindow> createLessonWindow(const LessonEntry &entry, QWidget *parent)
+{
+    if (auto it = factories().find(entry.className); it != factories().end())
+        return it->second(parent);
+    const DialogTemplate *dialogTemplate = findDialogTemplate(entry.templateId);
+    if (!dialogTemplate) return nullptr;
+    return std::make_unique<LessonWindow>(*dialogTemplate, parent);
+}
