@@ -20,12 +20,17 @@ function(tessaryn_library name)
     endif()
 endfunction()
 
-# tessaryn_test(NAME SOURCES... LINK libs...)
+# tessaryn_test(NAME [QT] SOURCES... LINK libs...)
 # A GoogleTest executable whose tests are registered with CTest and run on Qt's offscreen platform.
+# With QT, its main creates a QApplication first (for windows, fonts and widgets).
 function(tessaryn_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LINK" ${ARGN})
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;LINK" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gtest_main)
+    if(ARG_QT)
+        target_link_libraries(${name} PRIVATE ${ARG_LINK} tessaryn_test_qt_main GTest::gtest)
+    else()
+        target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gtest_main)
+    endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
         DISCOVERY_TIMEOUT 60)
