@@ -1,0 +1,119 @@
+// Saving, loading and repainting a large sketch: 1,000 strokes of 1,000 points each.
+#include "sketch/TessarynDoc.h"
+#include "ui/Canvas.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kStrokes = 1000;
+constexpr int kPointsPerStroke = 1000;
+
+// A canvas that draws nothing, so that the repaint figures measure the stroke walk alone.
+class NullCanvas : public Canvas
+{
+public:
+    Size size() const override { return {640, 480}; }
+
+protected:
+    void doSelectPen(const Pen &) override {}
+    void doSelectBrush(const Brush &) override {}
+    void doSelectFont(const Font &) override {}
+    void doSetTextColor(Rgb) override {}
+    void doSetBkMode(BkMode) override {}
+    void doSetClip(const std::optional<Rect> &) override {}
+    void doMoveTo(int, int) override {}
+    void doLine(Point, Point) override {}
+    void doEllipse(const Rect &) override {}
+    void doArc(const Rect &, Point, Point) override {}
+    void doRectangle(const Rect &) override {}
+    void doRoundRect(const Rect &) override {}
+    void doPolygon(std::span<const Point>) override {}
+    void doFillRect(const Rect &, Rgb) override {}
+    void doSetPixel(int, int, Rgb) override {}
+    void doTextOut(int, int, std::u16string_view) override {}
+    Size doTextExtent(std::u16string_view) override { return {}; }
+    TextMetrics doTextMetrics() override { return {}; }
+    void doDrawIcon(int, int, StockIcon) override {}
+    void doDrawBitmap(int, int, int) override {}
+};
+
+// Strokes as a mouse draws them: small steps of a deterministic walk over a 640 x 480 client area.
+void fillDocument(CTessarynDoc &doc)
+{
+    doc.OnNewDocument();
+    std::uint32_t state = 1;
+    auto step = [&state] {
+        state = state * 214013 + 2531011;
+        return static_cast<int>((state >> 16) % 7) - 3;
+    };
+    for (int s = 0; s < kStrokes; ++s) {
+        CStroke &stroke = doc.AddStroke();
+        int x = (s * 37) % 640;
+        int y = (s * 53) % 480;
+        for (int p = 0; p < kPointsPerStroke; ++p) {
+            x += step();
+            y += step();
+            stroke.appendPoint(x, y);
+        }
+    }
+}
+
+const CTessarynDoc &largeDocument()
+{
+    static const CTessarynDoc doc = [] {
+        CTessarynDoc d;
+        fillDocument(d);
+        return d;
+    }();
+    return doc;
+}
+
+void BM_SaveSketch(benchmark::State &state)
+{
+    const CTessarynDoc &doc = largeDocument();
+    std::size_t size = 0;
+    for (auto _ : state) {
+        const std::vector<std::uint8_t> bytes = doc.Serialize();
+        size = bytes.size();
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+}
+BENCHMARK(BM_SaveSketch)->Unit(benchmark::kMillisecond);
+
+void BM_LoadSketch(benchmark::State &state)
+{
+    const std::vector<std::uint8_t> bytes = largeDocument().Serialize();
+    CTessarynDoc doc;
+    for (auto _ : state) {
+        const ArchiveError error = doc.OnOpenDocument(bytes);
+        benchmark::DoNotOptimize(error);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_LoadSketch)->Unit(benchmark::kMillisecond);
+
+// One repaint of the strokes as the view does it: each stroke as drawn, then, unless the mode is 0,
+// its mirror image about the centre of the client area.
+void BM_DrawSketch(benchmark::State &state)
+{
+    const CTessarynDoc &doc = largeDocument();
+    const auto mode = static_cast<SymmetryMode>(state.range(0));
+    NullCanvas canvas;
+    for (auto _ : state) {
+        for (const auto &stroke : doc.strokes()) {
+            stroke->DrawStroke(canvas, kSymmetryNone);
+            stroke->setMirrorCentre({320, 240});
+            if (mode != kSymmetryNone) stroke->DrawStroke(canvas, mode);
+        }
+        benchmark::DoNotOptimize(canvas.currentPosition());
+    }
+}
+BENCHMARK(BM_DrawSketch)
+    ->Arg(kSymmetryNone)
+    ->Arg(kSymmetryPoint)
+    ->Arg(kSymmetryLine)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
