@@ -8,10 +8,14 @@
 
 #include <QSettings>
 
-CTessarynApp::CTessarynApp(int &argc, char **argv) : QApplication(argc, argv)
+#include <QCoreApplication>
+
+CTessarynApp::CTessarynApp() = default;
+
+void CTessarynApp::setApplicationIdentity()
 {
-    setOrganizationName(QStringLiteral("Kov&Lune"));
-    setApplicationName(QStringLiteral("Tessaryn"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Kov&Lune"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaryn"));
 }
 
 CTessarynApp::~CTessarynApp()
@@ -19,8 +23,9 @@ CTessarynApp::~CTessarynApp()
     saveSettings();
 }
 
-bool CTessarynApp::InitInstance()
+bool CTessarynApp::InitInstance(const QStringList &arguments)
 {
+    (void)arguments;
     loadSettings();
     m_companion = createCompanionNotifier();
     m_launcher = std::make_unique<LessonLauncher>(*m_companion);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QApplication>
 #include <QIcon>
+#include <QObject>
 #include <QStringList>
 
 #include <cstdint>
@@ -13,21 +13,25 @@ class LessonLauncher;
 
 /// The application: settings, the main frame, the menu commands that open lessons, the difficulty
 /// level and the application icon.
-class CTessarynApp : public QApplication
+class CTessarynApp : public QObject
 {
     Q_OBJECT
 
 public:
-    CTessarynApp(int &argc, char **argv);
+    CTessarynApp();
     ~CTessarynApp() override;
 
     /// Start-up: settings, main frame, the document named on the command line (or a new one), the
     /// window shown. Returns false when the program cannot start.
-    bool InitInstance();
+    bool InitInstance(const QStringList &arguments = {});
+
+    /// Organisation and application name of the settings store.
+    static void setApplicationIdentity();
 
     CMainFrame *mainFrame() const { return m_frame.get(); }
     /// 0 = 中学程度, 1 = 高校程度; nothing in the program reads it.
     std::int16_t difficulty() const { return m_difficulty; }
+    void setDifficulty(std::int16_t level);
     const QIcon &applicationIcon() const { return m_icon; }
 
     /// The recent-file list kept in the settings (at most four names, newest first).
@@ -38,7 +42,6 @@ public:
 
 private:
     void registerCommands();
-    void setDifficulty(std::int16_t level);
     void loadSettings();
     void saveSettings() const;
 

@@ -1,8 +1,12 @@
 #include "app/TessarynApp.h"
 
+#include <QApplication>
+
 int main(int argc, char **argv)
 {
-    CTessarynApp app(argc, argv);
-    if (!app.InitInstance()) return 1;
-    return CTessarynApp::exec();
+    QApplication qtApp(argc, argv);
+    CTessarynApp::setApplicationIdentity();
+    CTessarynApp app;
+    if (!app.InitInstance(QApplication::arguments().mid(1))) return 1;
+    return QApplication::exec();
 }
