@@ -1,0 +1,399 @@
+#include "ui/QtCanvas.h"
+
+#include "ui/FontMap.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace {
+
+// The classic dotted pen: three pixels on, three pixels off.
+constexpr int kDotLength = 3;
+
+QColor toQColor(Rgb color)
+{
+    return QColor::fromRgb(static_cast<QRgb>(color | 0xFF000000u));
+}
+
+QString toQString(std::u16string_view text)
+{
+    return QString(reinterpret_cast<const QChar *>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+Rect normalized(const Rect &r)
+{
+    return Rect{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+                std::max(r.top, r.bottom)};
+}
+
+QPointF pixelCentre(Point p)
+{
+    return QPointF(p.x + 0.5, p.y + 0.5);
+}
+
+// The outline of a shape runs through the centres of its outermost pixels, so that a 1-pixel pen
+// lands on pixels left..right-1; a shape without an outline fills its whole box.
+QRectF shapeRect(const Rect &r, bool outlined)
+{
+    if (outlined) return QRectF(r.left + 0.5, r.top + 0.5, r.width() - 1, r.height() - 1);
+    return QRectF(r.left, r.top, r.width(), r.height());
+}
+
+// Qt measures an ellipse's angles on its parameter (x = a cos t, y = b sin t); a ray at screen
+// angle phi from the centre meets the ellipse at tan t = (a / b) tan phi.
+double parametricDegrees(double a, double b, double dx, double dyUp)
+{
+    return std::atan2(a * dyUp, b * dx) * 180.0 / std::numbers::pi;
+}
+
+} // namespace
+
+QtCanvas::QtCanvas(QPaintDevice &device)
+{
+    m_ownPainter = std::make_unique<QPainter>(&device);
+    m_painter = m_ownPainter.get();
+    const qreal ratio = device.devicePixelRatioF();
+    m_size = Size{qRound(device.width() / ratio), qRound(device.height() / ratio)};
+    m_painter->setRenderHint(QPainter::TextAntialiasing);
+    doSelectPen(pen());
+    prepareDirectAccess(device);
+}
+
+QtCanvas::QtCanvas(QPainter &painter, Size logicalSize) : m_painter(&painter), m_size(logicalSize)
+{
+    m_painter->save();
+    m_baseClipping = m_painter->hasClipping();
+    if (m_baseClipping) m_baseClip = m_painter->clipRegion();
+    m_painter->setRenderHint(QPainter::TextAntialiasing);
+    doSelectPen(pen());
+}
+
+QtCanvas::~QtCanvas()
+{
+    if (!m_ownPainter) m_painter->restore();
+}
+
+void QtCanvas::prepareDirectAccess(QPaintDevice &device)
+{
+    if (device.devType() != QInternal::Image || !m_painter->isActive() ||
+        !m_painter->deviceTransform().isIdentity())
+        return;
+    auto &image = static_cast<QImage &>(device);
+    const QImage::Format format = image.format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+        format != QImage::Format_ARGB32_Premultiplied)
+        return;
+    // The painter has already detached the image; reading the address through the const accessor
+    // keeps it that way, so the painter and the direct writes share the same pixels.
+    m_bits = const_cast<uchar *>(std::as_const(image).constBits());
+    m_bytesPerLine = image.bytesPerLine();
+    m_writable = Rect{0, 0, image.width(), image.height()};
+}
+
+void QtCanvas::doSelectPen(const Pen &pen)
+{
+    if (pen.style == PenStyle::Null) {
+        m_qpen = QPen(Qt::NoPen);
+        return;
+    }
+    m_qpen = QPen(toQColor(pen.color), pen.width);
+    m_qpen.setCosmetic(false);
+    // A 1-pixel pen ends flat at the centre of the end pixel and keeps rectangle corners square;
+    // wider pens are round at both ends and at every joint.
+    m_qpen.setCapStyle(pen.width == 1 ? Qt::FlatCap : Qt::RoundCap);
+    m_qpen.setJoinStyle(pen.width == 1 ? Qt::MiterJoin : Qt::RoundJoin);
+    if (pen.style == PenStyle::Dot) m_qpen.setDashPattern({kDotLength, kDotLength});
+}
+
+void QtCanvas::doSelectBrush(const Brush &) {}
+
+void QtCanvas::doSelectFont(const Font &)
+{
+    m_fontMapped = false;
+}
+
+const QFont &QtCanvas::qfont()
+{
+    // Mapped on first use: figures drawn only with pixels need no fonts (nor an application).
+    if (!m_fontMapped) {
+        m_qfont = qtFont(font());
+        m_fontMapped = true;
+    }
+    return m_qfont;
+}
+
+void QtCanvas::doSetClip(const std::optional<Rect> &clip)
+{
+    if (m_bits) {
+        m_writable = Rect{0, 0, m_size.cx, m_size.cy};
+        if (clip) {
+            m_writable = Rect{std::max(0, clip->left), std::max(0, clip->top),
+                              std::min(m_size.cx, clip->right), std::min(m_size.cy, clip->bottom)};
+        }
+    }
+    if (!clip) {
+        if (m_baseClipping)
+            m_painter->setClipRegion(m_baseClip);
+        else
+            m_painter->setClipping(false);
+        return;
+    }
+    const Rect r = clip->isEmpty() ? Rect{} : *clip;
+    const QRect rect(r.left, r.top, r.width(), r.height());
+    if (m_baseClipping) {
+        m_painter->setClipRegion(m_baseClip);
+        m_painter->setClipRect(rect, Qt::IntersectClip);
+    } else {
+        m_painter->setClipRect(rect);
+    }
+}
+
+void QtCanvas::usePenAndBrush(bool antialiased, bool fill)
+{
+    m_painter->setRenderHint(QPainter::Antialiasing, antialiased);
+    m_painter->setPen(m_qpen);
+    if (fill && !brush().hollow)
+        m_painter->setBrush(toQColor(brush().color));
+    else
+        m_painter->setBrush(Qt::NoBrush);
+}
+
+bool QtCanvas::hasPen() const
+{
+    return pen().style != PenStyle::Null;
+}
+
+void QtCanvas::doLine(Point from, Point to)
+{
+    if (!hasPen() || from == to) return;
+    const bool axisAligned = from.x == to.x || from.y == to.y;
+    if (axisAligned && pen().width == 1) {
+        drawThinRun(from, to);
+        return;
+    }
+    usePenAndBrush(!axisAligned, false);
+    m_painter->drawLine(pixelCentre(from), pixelCentre(to));
+}
+
+void QtCanvas::drawThinRun(Point from, Point to)
+{
+    // The pixels from `from` up to but not including `to`, walked in the drawing direction so that
+    // a dotted pattern starts at the start point.
+    const int dx = (to.x > from.x) - (to.x < from.x);
+    const int dy = (to.y > from.y) - (to.y < from.y);
+    const int count = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
+    const int step = pen().style == PenStyle::Dot ? kDotLength : count;
+    for (int i = 0; i < count; i += 2 * step) {
+        const int n = std::min(step, count - i);
+        const int x0 = from.x + dx * i;
+        const int y0 = from.y + dy * i;
+        const int x1 = x0 + dx * (n - 1);
+        const int y1 = y0 + dy * (n - 1);
+        fillPixels(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1,
+                   pen().color);
+    }
+}
+
+void QtCanvas::doEllipse(const Rect &rect)
+{
+    const Rect r = normalized(rect);
+    if (r.isEmpty()) return;
+    usePenAndBrush(true, true);
+    m_painter->drawEllipse(shapeRect(r, hasPen()));
+}
+
+void QtCanvas::doArc(const Rect &rect, Point start, Point end)
+{
+    const Rect r = normalized(rect);
+    if (r.isEmpty() || !hasPen()) return;
+    const QRectF box = shapeRect(r, true);
+    const double a = box.width() / 2;
+    const double b = box.height() / 2;
+    const double cx = (r.left + r.right) / 2.0;
+    const double cy = (r.top + r.bottom) / 2.0;
+    const double from = parametricDegrees(a, b, start.x - cx, cy - start.y);
+    const double to = parametricDegrees(a, b, end.x - cx, cy - end.y);
+    // Counter-clockwise from the start ray to the end ray; equal rays give the whole ellipse.
+    double sweep = to - from;
+    if (sweep <= 0) sweep += 360;
+    QPainterPath path;
+    path.arcMoveTo(box, from);
+    path.arcTo(box, from, sweep);
+    usePenAndBrush(true, false);
+    m_painter->drawPath(path);
+}
+
+void QtCanvas::doRectangle(const Rect &rect)
+{
+    const Rect r = normalized(rect);
+    if (r.isEmpty()) return;
+    if (!brush().hollow) fillPixels(r.left, r.top, r.right, r.bottom, brush().color);
+    if (!hasPen()) return;
+    if (pen().width == 1) {
+        // Four runs, each stopping short of the next corner, as a closed figure of lines.
+        if (r.width() == 1 && r.height() == 1) {
+            fillPixels(r.left, r.top, r.right, r.bottom, pen().color);
+            return;
+        }
+        const Point corners[] = {{r.left, r.top},
+                                 {r.right - 1, r.top},
+                                 {r.right - 1, r.bottom - 1},
+                                 {r.left, r.bottom - 1}};
+        for (int i = 0; i < 4; ++i)
+            drawThinRun(corners[i], corners[(i + 1) % 4]);
+        return;
+    }
+    usePenAndBrush(false, false);
+    m_painter->drawRect(shapeRect(r, true));
+}
+
+void QtCanvas::doRoundRect(const Rect &rect)
+{
+    const Rect r = normalized(rect);
+    if (r.isEmpty()) return;
+    usePenAndBrush(true, true);
+    // Corners are quarter ellipses of 4 x 4 pixels: radius 2.
+    m_painter->drawRoundedRect(shapeRect(r, hasPen()), 2, 2);
+}
+
+void QtCanvas::doPolygon(std::span<const Point> points)
+{
+    const double offset = hasPen() ? 0.5 : 0.0;
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const Point &p : points)
+        polygon << QPointF(p.x + offset, p.y + offset);
+    usePenAndBrush(true, true);
+    m_painter->drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void QtCanvas::doFillRect(const Rect &rect, Rgb color)
+{
+    if (rect.isEmpty()) return;
+    fillPixels(rect.left, rect.top, rect.right, rect.bottom, color);
+}
+
+void QtCanvas::fillPixels(int left, int top, int right, int bottom, Rgb color)
+{
+    if (!m_bits) {
+        m_painter->fillRect(QRect(left, top, right - left, bottom - top), toQColor(color));
+        return;
+    }
+    left = std::max(left, m_writable.left);
+    top = std::max(top, m_writable.top);
+    right = std::min(right, m_writable.right);
+    bottom = std::min(bottom, m_writable.bottom);
+    const QRgb value = color | 0xFF000000u;
+    for (int y = top; y < bottom; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(m_bits + y * m_bytesPerLine);
+        std::fill(line + left, line + std::max(left, right), value);
+    }
+}
+
+void QtCanvas::doSetPixel(int x, int y, Rgb color)
+{
+    if (!m_bits) {
+        m_painter->fillRect(QRect(x, y, 1, 1), toQColor(color));
+        return;
+    }
+    if (m_writable.contains(x, y))
+        reinterpret_cast<QRgb *>(m_bits + y * m_bytesPerLine)[x] = color | 0xFF000000u;
+}
+
+void QtCanvas::doSetPixelRun(int x, int y, std::span<const Rgb> colors)
+{
+    const int count = static_cast<int>(std::min<std::size_t>(colors.size(), 1 << 24));
+    if (!m_bits) {
+        // Through the painter (a printer, a transform): one image row, copied without smoothing.
+        QImage row(count, 1, QImage::Format_RGB32);
+        auto *out = reinterpret_cast<QRgb *>(row.bits());
+        for (int i = 0; i < count; ++i)
+            out[i] = colors[static_cast<std::size_t>(i)] | 0xFF000000u;
+        m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+        m_painter->drawImage(QRect(x, y, count, 1), row);
+        return;
+    }
+    if (y < m_writable.top || y >= m_writable.bottom) return;
+    const int first = std::max(x, m_writable.left);
+    const int last = std::min(x + count, m_writable.right);
+    auto *line = reinterpret_cast<QRgb *>(m_bits + y * m_bytesPerLine);
+    for (int px = first; px < last; ++px)
+        line[px] = colors[static_cast<std::size_t>(px - x)] | 0xFF000000u;
+}
+
+void QtCanvas::doTextOut(int x, int y, std::u16string_view text)
+{
+    const QString s = toQString(text);
+    const QFontMetrics metrics(qfont());
+    if (bkMode() == BkMode::Opaque) {
+        m_painter->fillRect(
+            QRect(x, y, metrics.horizontalAdvance(s), metrics.ascent() + metrics.descent()),
+            Qt::white);
+    }
+    m_painter->setRenderHint(QPainter::TextAntialiasing, true);
+    m_painter->setFont(qfont());
+    m_painter->setPen(toQColor(textColor()));
+    m_painter->drawText(QPointF(x, y + metrics.ascent()), s);
+}
+
+Size QtCanvas::doTextExtent(std::u16string_view text)
+{
+    const QFontMetrics metrics(qfont());
+    return Size{metrics.horizontalAdvance(toQString(text)), metrics.ascent() + metrics.descent()};
+}
+
+TextMetrics QtCanvas::doTextMetrics()
+{
+    const QFontMetrics metrics(qfont());
+    return TextMetrics{metrics.ascent() + metrics.descent(), metrics.ascent(),
+                       metrics.averageCharWidth(), std::max(0, metrics.leading())};
+}
+
+void QtCanvas::doDrawIcon(int x, int y, StockIcon icon)
+{
+    constexpr int kIconSize = 32;
+    const QRect target(x, y, kIconSize, kIconSize);
+    m_painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (icon == StockIcon::Application) {
+        const QImage image(QStringLiteral(":/images/tessaryn.xpm"));
+        if (!image.isNull()) m_painter->drawImage(target, image);
+        return;
+    }
+    // The standard message-box icons come from the application's style.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) return;
+    const QStyle::StandardPixmap which =
+        icon == StockIcon::Information ? QStyle::SP_MessageBoxInformation
+        : icon == StockIcon::Question  ? QStyle::SP_MessageBoxQuestion
+                                       : QStyle::SP_MessageBoxWarning;
+    const QPixmap pixmap = QApplication::style()->standardIcon(which).pixmap(kIconSize, kIconSize);
+    if (!pixmap.isNull()) m_painter->drawPixmap(target, pixmap);
+}
+
+void QtCanvas::doDrawBitmap(int x, int y, int id)
+{
+    const QImage source(QStringLiteral(":/images/marker%1.xpm").arg(id));
+    if (source.isNull()) return;
+    // Transparent parts of the picture count as white, which the AND leaves unchanged.
+    QImage bitmap(source.size(), QImage::Format_RGB32);
+    bitmap.fill(Qt::white);
+    {
+        QPainter p(&bitmap);
+        p.drawImage(0, 0, source);
+    }
+    const bool rasterOps = m_painter->device()->devType() == QInternal::Image;
+    if (rasterOps) m_painter->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    m_painter->drawImage(QPoint(x, y), bitmap);
+    if (rasterOps) m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
