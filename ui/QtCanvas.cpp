@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <utility>
 
@@ -47,8 +48,11 @@ QPointF pixelCentre(Point p)
 // lands on pixels left..right-1; a shape without an outline fills its whole box.
 QRectF shapeRect(const Rect &r, bool outlined)
 {
-    if (outlined) return QRectF(r.left + 0.5, r.top + 0.5, r.width() - 1, r.height() - 1);
-    return QRectF(r.left, r.top, r.width(), r.height());
+    // In floating point: the width of a far-reaching box does not fit an int.
+    const double width = static_cast<double>(r.right) - r.left;
+    const double height = static_cast<double>(r.bottom) - r.top;
+    if (outlined) return QRectF(r.left + 0.5, r.top + 0.5, width - 1, height - 1);
+    return QRectF(r.left, r.top, width, height);
 }
 
 // Qt measures an ellipse's angles on its parameter (x = a cos t, y = b sin t); a ray at screen
@@ -150,7 +154,11 @@ void QtCanvas::doSetClip(const std::optional<Rect> &clip)
             m_painter->setClipping(false);
         return;
     }
-    const Rect r = clip->isEmpty() ? Rect{} : *clip;
+    // Far beyond any surface a clip edge makes no difference; keeping it near makes the size fit.
+    static constexpr int kFar = 1 << 24;
+    const auto near = [](int v) { return std::clamp(v, -kFar, kFar); };
+    Rect r{near(clip->left), near(clip->top), near(clip->right), near(clip->bottom)};
+    if (r.isEmpty()) r = Rect{};
     const QRect rect(r.left, r.top, r.width(), r.height());
     if (m_baseClipping) {
         m_painter->setClipRegion(m_baseClip);
@@ -187,20 +195,47 @@ void QtCanvas::doLine(Point from, Point to)
     m_painter->drawLine(pixelCentre(from), pixelCentre(to));
 }
 
+Rect QtCanvas::visibleArea() const
+{
+    return m_bits ? m_writable : Rect{0, 0, m_size.cx, m_size.cy};
+}
+
 void QtCanvas::drawThinRun(Point from, Point to)
 {
-    // The pixels from `from` up to but not including `to`, walked in the drawing direction so that
-    // a dotted pattern starts at the start point.
+    // The pixels from `from` up to but not including `to`, counted i = 0, 1, ... in the drawing
+    // direction so that a dotted pattern starts at the start point. Only the stretch over the
+    // surface is walked: lessons may hand over lines that run far outside it.
+    using Index = std::int64_t;
     const int dx = (to.x > from.x) - (to.x < from.x);
     const int dy = (to.y > from.y) - (to.y < from.y);
-    const int count = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
-    const int step = pen().style == PenStyle::Dot ? kDotLength : count;
-    for (int i = 0; i < count; i += 2 * step) {
-        const int n = std::min(step, count - i);
-        const int x0 = from.x + dx * i;
-        const int y0 = from.y + dy * i;
-        const int x1 = x0 + dx * (n - 1);
-        const int y1 = y0 + dy * (n - 1);
+    const Rect area = visibleArea();
+    Index lo = 0;
+    Index hi = std::max(std::abs(Index{to.x} - from.x), std::abs(Index{to.y} - from.y));
+    // Narrows [lo, hi) to the indices whose coordinate start + d * i lies in [first, last).
+    auto narrow = [&](Index start, int d, Index first, Index last) {
+        if (d > 0) {
+            lo = std::max(lo, first - start);
+            hi = std::min(hi, last - start);
+        } else if (d < 0) {
+            lo = std::max(lo, start - last + 1);
+            hi = std::min(hi, start - first + 1);
+        } else if (start < first || start >= last) {
+            hi = lo;
+        }
+    };
+    narrow(from.x, dx, area.left, area.right);
+    narrow(from.y, dy, area.top, area.bottom);
+    if (lo >= hi) return;
+    const bool dotted = pen().style == PenStyle::Dot;
+    const Index period = dotted ? 2 * kDotLength : hi - lo;
+    for (Index i = lo - lo % period; i < hi; i += period) {
+        const Index first = std::max(i, lo);
+        const Index last = std::min(dotted ? i + kDotLength : hi, hi) - 1;
+        if (first > last) continue;
+        const auto x0 = static_cast<int>(from.x + dx * first);
+        const auto y0 = static_cast<int>(from.y + dy * first);
+        const auto x1 = static_cast<int>(from.x + dx * last);
+        const auto y1 = static_cast<int>(from.y + dy * last);
         fillPixels(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1,
                    pen().color);
     }
@@ -221,8 +256,8 @@ void QtCanvas::doArc(const Rect &rect, Point start, Point end)
     const QRectF box = shapeRect(r, true);
     const double a = box.width() / 2;
     const double b = box.height() / 2;
-    const double cx = (r.left + r.right) / 2.0;
-    const double cy = (r.top + r.bottom) / 2.0;
+    const double cx = (static_cast<double>(r.left) + r.right) / 2;
+    const double cy = (static_cast<double>(r.top) + r.bottom) / 2;
     const double from = parametricDegrees(a, b, start.x - cx, cy - start.y);
     const double to = parametricDegrees(a, b, end.x - cx, cy - end.y);
     // Counter-clockwise from the start ray to the end ray; equal rays give the whole ellipse.
@@ -243,7 +278,7 @@ void QtCanvas::doRectangle(const Rect &rect)
     if (!hasPen()) return;
     if (pen().width == 1) {
         // Four runs, each stopping short of the next corner, as a closed figure of lines.
-        if (r.width() == 1 && r.height() == 1) {
+        if (r.right == r.left + 1 && r.bottom == r.top + 1) {
             fillPixels(r.left, r.top, r.right, r.bottom, pen().color);
             return;
         }
@@ -287,18 +322,20 @@ void QtCanvas::doFillRect(const Rect &rect, Rgb color)
 
 void QtCanvas::fillPixels(int left, int top, int right, int bottom, Rgb color)
 {
+    const Rect area = visibleArea();
+    left = std::max(left, area.left);
+    top = std::max(top, area.top);
+    right = std::min(right, area.right);
+    bottom = std::min(bottom, area.bottom);
+    if (left >= right || top >= bottom) return;
     if (!m_bits) {
         m_painter->fillRect(QRect(left, top, right - left, bottom - top), toQColor(color));
         return;
     }
-    left = std::max(left, m_writable.left);
-    top = std::max(top, m_writable.top);
-    right = std::min(right, m_writable.right);
-    bottom = std::min(bottom, m_writable.bottom);
     const QRgb value = color | 0xFF000000u;
     for (int y = top; y < bottom; ++y) {
         auto *line = reinterpret_cast<QRgb *>(m_bits + y * m_bytesPerLine);
-        std::fill(line + left, line + std::max(left, right), value);
+        std::fill(line + left, line + right, value);
     }
 }
 
@@ -314,23 +351,30 @@ void QtCanvas::doSetPixel(int x, int y, Rgb color)
 
 void QtCanvas::doSetPixelRun(int x, int y, std::span<const Rgb> colors)
 {
-    const int count = static_cast<int>(std::min<std::size_t>(colors.size(), 1 << 24));
-    if (!m_bits) {
+    // Only the part over the surface: [first, last) in canvas pixels.
+    const Rect area = visibleArea();
+    if (y < area.top || y >= area.bottom) return;
+    const auto end = static_cast<std::int64_t>(x) + static_cast<std::int64_t>(colors.size());
+    const int first = std::max(x, area.left);
+    const auto last = static_cast<int>(std::min<std::int64_t>(end, area.right));
+    if (first >= last) return;
+    const std::span<const Rgb> visible =
+        colors.subspan(static_cast<std::size_t>(first - x), static_cast<std::size_t>(last - first));
+    QImage row;
+    QRgb *out = nullptr;
+    if (m_bits) {
+        out = reinterpret_cast<QRgb *>(m_bits + y * m_bytesPerLine) + first;
+    } else {
         // Through the painter (a printer, a transform): one image row, copied without smoothing.
-        QImage row(count, 1, QImage::Format_RGB32);
-        auto *out = reinterpret_cast<QRgb *>(row.bits());
-        for (int i = 0; i < count; ++i)
-            out[i] = colors[static_cast<std::size_t>(i)] | 0xFF000000u;
-        m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-        m_painter->drawImage(QRect(x, y, count, 1), row);
-        return;
+        row = QImage(last - first, 1, QImage::Format_RGB32);
+        out = reinterpret_cast<QRgb *>(row.bits());
     }
-    if (y < m_writable.top || y >= m_writable.bottom) return;
-    const int first = std::max(x, m_writable.left);
-    const int last = std::min(x + count, m_writable.right);
-    auto *line = reinterpret_cast<QRgb *>(m_bits + y * m_bytesPerLine);
-    for (int px = first; px < last; ++px)
-        line[px] = colors[static_cast<std::size_t>(px - x)] | 0xFF000000u;
+    for (Rgb c : visible)
+        *out++ = c | 0xFF000000u;
+    if (!m_bits) {
+        m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+        m_painter->drawImage(QRect(first, y, last - first, 1), row);
+    }
 }
 
 void QtCanvas::doTextOut(int x, int y, std::u16string_view text)

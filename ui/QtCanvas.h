@@ -61,6 +61,8 @@ protected:
 private:
     void prepareDirectAccess(QPaintDevice &device);
     bool hasPen() const;
+    /// The pixels that can change: the surface, narrowed by the clip on the direct path.
+    Rect visibleArea() const;
     const QFont &qfont();
     /// Sets the painter up for an outline with the current pen, filled with the current brush when
     /// `fill` is set.

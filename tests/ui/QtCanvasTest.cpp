@@ -264,6 +264,43 @@ TEST(QtCanvas, PixelRunsHonourClipAndBoundsOnEverySurface)
     }
 }
 
+TEST(QtCanvas, FarReachingCoordinatesAreCutToTheSurfaceOnEveryPath)
+{
+    constexpr int kFar = 2'000'000'000;
+    const std::vector<Rgb> colors(40, Colors::Red);
+    for (bool direct : {true, false}) {
+        QImage image = blank(20, 20, direct ? QImage::Format_RGB32 : QImage::Format_RGB888);
+        {
+            QtCanvas canvas(image);
+            canvas.moveTo(-kFar, 2);
+            canvas.lineTo(kFar, 2);
+            {
+                PenScope pen(canvas, Pen{PenStyle::Dot, 1, Colors::Black});
+                canvas.moveTo(4, kFar);
+                canvas.lineTo(4, -kFar); // upwards from far below: ends in the dot pattern
+            }
+            canvas.setPixelRun(kFar - 5, 6, colors);
+            canvas.setPixelRun(-kFar, 7, colors);
+            canvas.setPixelRun(-30, 8, colors); // x = 0..9
+            ClipScope clip(canvas, Rect{-kFar, 10, kFar, 12});
+            canvas.fillRect({-kFar, -kFar, kFar, kFar}, Colors::Blue);
+            BrushScope hollow(canvas, Brush::none());
+            canvas.ellipse(-kFar, -kFar, kFar, kFar);
+            canvas.arc(-kFar, 0, kFar, 20, kFar, 0, -kFar, 0);
+        }
+        EXPECT_EQ(row(image, 2, 0, 19), std::vector<Rgb>(20, Colors::Black)) << direct;
+        int dots = 0;
+        for (int y = 3; y < 20; ++y)
+            dots += at(image, 4, y) == Colors::Black;
+        EXPECT_GT(dots, 3);
+        EXPECT_LT(dots, 14);
+        EXPECT_EQ(countOf(image, Colors::Red, image.rect()), 10);
+        EXPECT_EQ(countOf(image, Colors::Red, QRect(0, 8, 10, 1)), 10);
+        EXPECT_EQ(countOf(image, Colors::Blue, QRect(0, 10, 20, 2)), 40);
+        EXPECT_EQ(countOf(image, Colors::Blue, image.rect()), 40);
+    }
+}
+
 TEST(QtCanvas, DirectPixelWritesAndPainterShareTheImageEvenWhenItWasShared)
 {
     QImage image = blank();
