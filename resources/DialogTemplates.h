@@ -23,3 +23,4 @@ extern const DialogTemplate kTemplate117;
 extern const DialogTemplate kTemplate132;
 extern const DialogTemplate kTemplate150;
 extern const DialogTemplate kTemplate157;
+extern const DialogTemplate kTemplateCorespond;

@@ -1,0 +1,87 @@
+#include "lessons/functions/GraphGrid.h"
+
+#include "mathcore/TextFormat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Pixel offsets far outside any window; clamping keeps the conversion to int defined for any value.
+constexpr double kPixelLimit = 1.0e8;
+
+int toPixelOffset(double value)
+{
+    return static_cast<int>(std::clamp(std::trunc(value), -kPixelLimit, kPixelLimit));
+}
+
+std::u16string gridLabel(int value)
+{
+    return formatText(value >= 0 ? u" %d" : u"%d", value);
+}
+
+} // namespace
+
+int GridStepFor(double magnitude)
+{
+    if (magnitude < 10) return 2;
+    if (magnitude < 100) return 20;
+    if (magnitude <= 1000) return 200;
+    return 2000;
+}
+
+double TruncatedMagnitude(double first, double second)
+{
+    return std::max(std::fabs(std::trunc(first)), std::fabs(std::trunc(second)));
+}
+
+void DrawSignedGrid(Canvas &canvas, const SignedGrid &grid)
+{
+    PenScope dotted(canvas, Pen{PenStyle::Dot, 1, Colors::Black});
+    FontScope font(canvas, Font{grid.fontHeight, 0, 0, u"MS Serif"});
+    for (int i = -4; i <= 4; ++i) {
+        const int y = grid.origin.y + i * grid.cell;
+        canvas.moveTo(grid.left, y);
+        canvas.lineTo(grid.right, y);
+        if (i == 0 || i % 2 != 0) continue;
+        const std::u16string label = gridLabel(-i * grid.step);
+        canvas.textOut(grid.origin.x - canvas.textExtent(label).cx - 2, y - 8, label);
+    }
+    for (int j = -4; j <= 4; ++j) {
+        const int x = grid.origin.x + j * grid.cell;
+        canvas.moveTo(x, grid.top);
+        canvas.lineTo(x, grid.bottom);
+        if (j % 2 != 0) continue;
+        canvas.textOut(x - 8, grid.origin.y, gridLabel(j * grid.step));
+    }
+}
+
+int GraphGrid::row(double y) const
+{
+    return originY() - toPixelOffset(y * m_unit / m_step);
+}
+
+int GraphGrid::column(double x) const
+{
+    return originX() + toPixelOffset(x * m_unit / m_step);
+}
+
+void GraphGrid::drawSquare(Canvas &canvas) const
+{
+    const int v = m_unit;
+    canvas.fillRect(square(), Colors::Yellow);
+    PenScope axes(canvas, Pen{PenStyle::Solid, 2, Colors::Black});
+    canvas.moveTo(8 * v, 3 * v);
+    canvas.lineTo(8 * v, 13 * v);
+    canvas.textOut(8 * v - 4, 2 * v, u"y");
+    canvas.moveTo(3 * v, 8 * v);
+    canvas.lineTo(13 * v, 8 * v);
+    canvas.textOut(13 * v + 2, 8 * v - v / 2, u"x");
+}
+
+void GraphGrid::drawDottedGrid(Canvas &canvas) const
+{
+    const int v = m_unit;
+    DrawSignedGrid(canvas, SignedGrid{Point{8 * v, 8 * v}, v, m_step, 3 * v, 13 * v, 3 * v, 13 * v,
+                                      2 * v / 3});
+}
