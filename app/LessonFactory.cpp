@@ -1,4 +1,6 @@
 #include "app/LessonTable.h"
+#include "lessons/functions/Onefunc.h"
+#include "lessons/functions/Prepare.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 
@@ -14,7 +16,10 @@ using Factory = std::function<std::unique_ptr<LessonWindow>(QWidget *)>;
 // plain lesson window on its template.
 const std::map<std::string_view, Factory> &factories()
 {
-    static const std::map<std::string_view, Factory> table = {};
+    static const std::map<std::string_view, Factory> table = {
+        {"CPrepare", [](QWidget *p) { return std::make_unique<CPrepare>(p); }},
+        {"COnefunc", [](QWidget *p) { return std::make_unique<COnefunc>(p); }},
+    };
     return table;
 }
 
