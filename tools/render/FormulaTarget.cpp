@@ -1,0 +1,63 @@
+#include "tools/render/FormulaTarget.h"
+
+#include "mathcore/FormulaDrawing.h"
+#include "mathcore/LessonMetrics.h"
+#include "mathcore/TextFormat.h"
+#include "ui/QtCanvas.h"
+#include "ui/RecordingCanvas.h"
+
+#include <QImage>
+#include <QString>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+constexpr Size kClient{480, 120};
+constexpr Point kOrigin{20, 50};
+
+void drawFormula(Canvas &canvas, const RenderCommand &command)
+{
+    LessonMetrics metrics;
+    metrics.m_unitX = static_cast<std::int16_t>(kClient.cx / 36);
+    metrics.m_unitY = static_cast<std::int16_t>(kClient.cy / 18);
+    FontScope font(canvas, Font{20, 0, 0, u"MS Serif"});
+    BkModeScope background(canvas, BkMode::Transparent);
+    DrawFormulaAs(canvas, metrics, fromUtf8(command.formulaKind), kOrigin.x, kOrigin.y,
+                  fromUtf8(command.formula));
+}
+
+} // namespace
+
+int renderFormula(const RenderCommand &command)
+{
+    int status = 0;
+    if (!command.pngFile.empty()) {
+        QImage image(kClient.cx, kClient.cy, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QtCanvas canvas(image);
+            drawFormula(canvas, command);
+        }
+        if (!image.save(QString::fromStdString(command.pngFile), "PNG")) {
+            std::fprintf(stderr, "tessaryn-render: cannot write %s\n", command.pngFile.c_str());
+            status = 1;
+        }
+    }
+    if (!command.opsFile.empty()) {
+        RecordingCanvas canvas(kClient);
+        drawFormula(canvas, command);
+        if (command.opsFile == "-") {
+            for (const std::string &line : canvas.lines())
+                std::cout << line << '\n';
+        } else {
+            std::ofstream out(command.opsFile, std::ios::binary);
+            for (const std::string &line : canvas.lines())
+                out << line << '\n';
+            if (!out) status = 1;
+        }
+    }
+    return status;
+}
