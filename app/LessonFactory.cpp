@@ -1,4 +1,5 @@
 #include "app/LessonTable.h"
+#include "fractal/Fractal.h"
 #include "lessons/functions/Onefunc.h"
 #include "lessons/functions/Prepare.h"
 #include "resources/DialogTemplates.h"
@@ -19,6 +20,7 @@ const std::map<std::string_view, Factory> &factories()
     static const std::map<std::string_view, Factory> table = {
         {"CPrepare", [](QWidget *p) { return std::make_unique<CPrepare>(p); }},
         {"COnefunc", [](QWidget *p) { return std::make_unique<COnefunc>(p); }},
+        {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
     };
     return table;
 }

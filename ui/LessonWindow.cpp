@@ -148,8 +148,13 @@ void LessonWindow::createControls()
     std::map<int, QButtonGroup *> groups;
     for (const ControlTemplate &control : m_template.controls) {
         QWidget *widget = createControl(control);
+        // A drop-down list's template height is that of its open list; closed, it is one line
+        // high in the dialog's font.
+        const int height = control.kind == ControlKind::ComboBox
+                               ? widget->sizeHint().height()
+                               : m_scale.toPixels(control.rect.cy);
         widget->setGeometry(m_scale.toPixels(control.rect.x), m_scale.toPixels(control.rect.y),
-                            m_scale.toPixels(control.rect.cx), m_scale.toPixels(control.rect.cy));
+                            m_scale.toPixels(control.rect.cx), height);
         if (control.kind == ControlKind::GroupBox) widget->lower();
         if (control.kind == ControlKind::AutoRadioButton && control.group != 0) {
             QButtonGroup *&group = groups[control.group];
