@@ -1,4 +1,5 @@
 #include "app/LessonTable.h"
+#include "biorhythm/BioRythm.h"
 #include "fractal/Fractal.h"
 #include "lessons/functions/Onefunc.h"
 #include "lessons/functions/Prepare.h"
@@ -21,6 +22,7 @@ const std::map<std::string_view, Factory> &factories()
         {"CPrepare", [](QWidget *p) { return std::make_unique<CPrepare>(p); }},
         {"COnefunc", [](QWidget *p) { return std::make_unique<COnefunc>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
+        {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };
     return table;
 }

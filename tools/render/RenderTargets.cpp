@@ -2,6 +2,8 @@
 
 #include "app/CompanionNotifier.h"
 #include "app/LessonLauncher.h"
+#include "biorhythm/BioPrint.h"
+#include "biorhythm/BioRythm.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 #include "ui/MessageBox.h"
@@ -196,6 +198,13 @@ private:
             !writeLines(m_command.controlsFile, describeControls(window))) {
             std::fprintf(stderr, "tessaryn-render: cannot write %s\n",
                          m_command.controlsFile.c_str());
+            m_status = 1;
+        }
+        auto *biorhythm = dynamic_cast<CBioRythm *>(&window);
+        if (!m_command.printPdfFile.empty() && biorhythm &&
+            !printBiorhythmToPdf(*biorhythm, QString::fromStdString(m_command.printPdfFile))) {
+            std::fprintf(stderr, "tessaryn-render: cannot write %s\n",
+                         m_command.printPdfFile.c_str());
             m_status = 1;
         }
     }
