@@ -1,0 +1,97 @@
+#include "tools/render/SketchTarget.h"
+
+#include "app/DocumentCommands.h"
+#include "sketch/TessarynDoc.h"
+#include "sketch/TessarynView.h"
+
+#include <QImage>
+#include <QString>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+constexpr std::pair<int, int> kDefaultClient{640, 400};
+
+bool writeLines(const std::string &file, const std::vector<std::string> &lines)
+{
+    std::ofstream out;
+    if (file != "-") out.open(file, std::ios::binary);
+    std::ostream &stream = file == "-" ? std::cout : out;
+    for (const std::string &line : lines)
+        stream << line << '\n';
+    stream.flush();
+    return static_cast<bool>(stream);
+}
+
+std::vector<Point> pointsOf(const RenderCommand::Event &event)
+{
+    std::vector<Point> points;
+    for (const auto &[x, y] : event.points)
+        points.push_back(Point{x, y});
+    return points;
+}
+
+/// Applies one scripted input to the view; false (with a message) for one it cannot take.
+bool apply(CTessarynView &view, CTessarynDoc &doc, const RenderCommand::Event &event)
+{
+    using Kind = RenderCommand::Event::Kind;
+    switch (event.kind) {
+    case Kind::Drag:
+    case Kind::Click:
+        view.dragAlong(pointsOf(event));
+        return true;
+    case Kind::Command:
+        if (!doc.OnCommand(event.id)) {
+            std::fprintf(stderr,
+                         "tessaryn-render: the sketch takes the commands 57633, 2773 and "
+                         "2774, not %d\n",
+                         event.id);
+            return false;
+        }
+        // A menu command is chosen while the window shows its menu; the window is painted again
+        // afterwards, so the PNG shows the picture as that repaint leaves it.
+        view.invalidate();
+        return true;
+    default:
+        std::fprintf(stderr, "tessaryn-render: the sketch takes only --drag, --click and "
+                             "--command\n");
+        return false;
+    }
+}
+
+} // namespace
+
+int renderSketch(const RenderCommand &command)
+{
+    CTessarynDoc doc;
+    CTessarynView view(&doc);
+    const auto [width, height] = command.size.value_or(kDefaultClient);
+    view.resize(width, height);
+    DocumentCommands files(doc, nullptr);
+    if (command.file == "-")
+        files.OnFileNew();
+    else if (!files.OpenDocumentFile(QString::fromStdString(command.file)))
+        return 2;
+    view.flushPaint(); // the window appears painted
+
+    for (const RenderCommand::Event &event : command.events) {
+        if (!apply(view, doc, event)) return 2;
+    }
+
+    int status = 0;
+    auto failed = [&status](const std::string &file) {
+        std::fprintf(stderr, "tessaryn-render: cannot write %s\n", file.c_str());
+        status = 1;
+    };
+    if (!command.saveFile.empty() && !files.DoSave(QString::fromStdString(command.saveFile)))
+        failed(command.saveFile);
+    if (!command.pngFile.empty() &&
+        !view.surface().save(QString::fromStdString(command.pngFile), "PNG"))
+        failed(command.pngFile);
+    if (!command.opsFile.empty() && !writeLines(command.opsFile, view.recordPaint()))
+        failed(command.opsFile);
+    return status;
+}
