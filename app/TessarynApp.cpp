@@ -2,9 +2,12 @@
 
 #include "app/AboutDlg.h"
 #include "app/CompanionNotifier.h"
+#include "app/DocumentCommands.h"
 #include "app/LessonLauncher.h"
 #include "app/LessonTable.h"
 #include "app/MainFrame.h"
+#include "sketch/TessarynDoc.h"
+#include "sketch/TessarynView.h"
 
 #include <QSettings>
 
@@ -25,12 +28,18 @@ CTessarynApp::~CTessarynApp()
 
 bool CTessarynApp::InitInstance(const QStringList &arguments)
 {
-    (void)arguments;
     loadSettings();
     m_companion = createCompanionNotifier();
     m_launcher = std::make_unique<LessonLauncher>(*m_companion);
     m_frame = std::make_unique<CMainFrame>();
+    createDocument();
     registerCommands();
+    // No argument: a new sketch; a file name: that sketch. A file that cannot be opened ends the
+    // program after its message.
+    if (arguments.isEmpty())
+        m_files->OnFileNew();
+    else if (!m_files->OpenDocumentFile(arguments.front()))
+        return false;
     m_frame->resize(640, 480);
     m_frame->show();
     m_icon = QIcon(QStringLiteral(":/images/tessaryn.xpm"));
@@ -38,9 +47,27 @@ bool CTessarynApp::InitInstance(const QStringList &arguments)
     return true;
 }
 
+void CTessarynApp::createDocument()
+{
+    m_document = std::make_unique<CTessarynDoc>();
+    m_view = new CTessarynView(m_document.get());
+    m_frame->setCentralWidget(m_view);
+    m_files = std::make_unique<DocumentCommands>(*m_document, m_frame.get());
+    m_files->setTitleHandler([this](const QString &title) { m_frame->setDocumentTitle(title); });
+    m_files->setRecentFileHandler([this](const QString &path) { addRecentFile(path); });
+    m_frame->m_canClose = [this] { return m_files->SaveModified(); };
+}
+
 void CTessarynApp::registerCommands()
 {
     CMainFrame &frame = *m_frame;
+    for (int id : {CTessarynDoc::kCmdClearAll, CTessarynDoc::kCmdLineSymmetry,
+                   CTessarynDoc::kCmdPointSymmetry})
+        frame.onCommand(id, [this, id] { m_document->OnCommand(id); });
+    frame.onCommand(57600, [this] { m_files->OnFileNew(); });
+    frame.onCommand(57601, [this] { m_files->OnFileOpen(); });
+    frame.onCommand(57603, [this] { m_files->OnFileSave(); });
+    frame.onCommand(57604, [this] { m_files->OnFileSaveAs(); });
     for (const LessonEntry &entry : lessonTable()) {
         const int id = entry.commandId;
         frame.onCommand(id, [this, id] { m_launcher->run(id, m_frame.get()); });
