@@ -4,6 +4,7 @@
 #include "app/LessonLauncher.h"
 #include "biorhythm/BioPrint.h"
 #include "biorhythm/BioRythm.h"
+#include "drill/Drill.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 #include "ui/MessageBox.h"
@@ -290,7 +291,12 @@ int runRenderCommand(const RenderCommand &command)
         LessonWindow about(kTemplate100);
         return runWindow(command, about);
     }
-    case Target::Drill:
+    case Target::Drill: {
+        CDrill drill(static_cast<std::int16_t>(command.targetId),
+                     static_cast<std::int16_t>(command.variant));
+        drill.setCircleConstant(3.1415926535);
+        return runWindow(command, drill);
+    }
     case Target::Sketch:
     case Target::Formula:
     case Target::None:

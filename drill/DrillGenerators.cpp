@@ -1,0 +1,25 @@
+#include "drill/DrillGenerators.h"
+#include "drill/LogDrill.h"
+
+#include <array>
+
+namespace {
+
+struct GeneratorEntry
+{
+    std::int16_t topic;
+    DrillGenerator draw;
+};
+
+constexpr std::array kGenerators = {
+    GeneratorEntry{DrillTopic::Logarithm, &drawLogarithmDrill},
+};
+
+} // namespace
+
+DrillGenerator findDrillGenerator(std::int16_t topic)
+{
+    for (const GeneratorEntry &entry : kGenerators)
+        if (entry.topic == topic) return entry.draw;
+    return nullptr;
+}
