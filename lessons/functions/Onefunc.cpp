@@ -8,8 +8,11 @@
 #include "mathcore/TextFormat.h"
 #include "resources/DialogTemplates.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <tuple>
 
 namespace {
 

@@ -10,6 +10,16 @@ namespace {
 
 // Template 102 gives a 494 x 344 client: v = 24; the grid spans 72..312, origin (192, 192).
 
+/// Types a, b and c into the fields and presses "開始".
+void startWith(COnefunc &window, std::u16string_view a, std::u16string_view b,
+               std::u16string_view c)
+{
+    window.setControlText(101, a);
+    window.setControlText(102, b);
+    window.setControlText(103, c);
+    window.pressButton(104);
+}
+
 class OnefuncTest : public ::testing::Test
 {
 protected:
@@ -17,10 +27,7 @@ protected:
 
     void start(std::u16string_view a, std::u16string_view b, std::u16string_view c)
     {
-        window.setControlText(101, a);
-        window.setControlText(102, b);
-        window.setControlText(103, c);
-        window.pressButton(104);
+        startWith(window, a, b, c);
     }
 
     COnefunc window;
@@ -66,10 +73,7 @@ TEST_F(OnefuncTest, WritesTheEquationsAsTypedAndAdaptsTheGridStep)
     for (const Row &row : rows) {
         COnefunc fresh;
         fresh.initialize();
-        fresh.setControlText(101, row.a);
-        fresh.setControlText(102, row.b);
-        fresh.setControlText(103, row.c);
-        fresh.pressButton(104);
+        startWith(fresh, row.a, row.b, row.c);
         const auto lines = fresh.recordPaint();
         EXPECT_TRUE(hasLine(lines, "text 72 316 \"" + row.lineOne + "\"")) << row.lineOne;
         EXPECT_TRUE(hasLine(lines, "text 192 316 \"" + row.lineTwo + "\"")) << row.lineTwo;
@@ -98,10 +102,7 @@ TEST_F(OnefuncTest, RejectsAFieldByReturningTheFocusWithoutAMessage)
     for (const Row &row : rows) {
         COnefunc fresh;
         fresh.initialize();
-        fresh.setControlText(101, row.a);
-        fresh.setControlText(102, row.b);
-        fresh.setControlText(103, row.c);
-        fresh.pressButton(104);
+        startWith(fresh, row.a, row.b, row.c);
         EXPECT_EQ(fresh.focusedControl(), row.focus) << std::string(row.a.begin(), row.a.end());
     }
     setMessageBoxHandler([](const MessageRequest &) { return static_cast<int>(IdOk); });
