@@ -35,19 +35,6 @@ TEST(DrillRandom, FollowsTheClassicLinearCongruentialSequence)
     }
 }
 
-TEST(DrillRandom, NonZeroDrawReplacesZeroByOne)
-{
-    // Seed 1 draws 41, 18467, 6334, 26500: modulo 10 minus 5 that is -4, 2, -1, -5; seed 2 draws
-    // 45 first, whose 0 becomes 1.
-    DrillRandom random(1);
-    EXPECT_EQ(random.nonZero(10, 5), -4);
-    EXPECT_EQ(random.nonZero(10, 5), 2);
-    EXPECT_EQ(random.below(10), 4);
-    EXPECT_EQ(random.nonZero(10, 5), -5);
-    DrillRandom zero(2);
-    EXPECT_EQ(zero.nonZero(10, 5), 1);
-}
-
 struct ParameterRow
 {
     std::int16_t topic;
@@ -261,26 +248,6 @@ TEST(LogarithmDrill, EveryBaseGivesTheRightConclusion)
         EXPECT_NE(last.find('"' + expected + '"'), std::string::npos)
             << "seed " << seed << " x " << x << " n " << params[1] << ": " << last;
     }
-}
-
-TEST(LogarithmDrill, QuestionAloneIsAllBlack)
-{
-    const std::vector<std::string> lines = drawLogarithm(1, false);
-    const auto expected = joined({
-        questionLines("9", "80"),
-        {
-            R"~(text 104 180 "は小数第何位に初めて０でない")~",
-            R"~(text 24 216 "数があらわれるか。")~",
-        },
-    });
-    EXPECT_EQ(lines, expected);
-}
-
-TEST(DrillGenerators, TopicsWithoutGeneratorDrawNothing)
-{
-    EXPECT_NE(findDrillGenerator(DrillTopic::Logarithm), nullptr);
-    EXPECT_EQ(findDrillGenerator(2772), nullptr);
-    EXPECT_EQ(findDrillGenerator(0), nullptr);
 }
 
 } // namespace

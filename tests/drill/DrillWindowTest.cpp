@@ -24,15 +24,6 @@ bool hasRedText(const std::vector<std::string> &lines)
     return std::find(lines.begin(), lines.end(), "textcolor #ff0000") != lines.end();
 }
 
-TEST_F(DrillWindow, TemplateOffersTheAnswerAndCloseButtons)
-{
-    CDrill drill(DrillTopic::Logarithm, 0);
-    drill.initialize();
-    EXPECT_EQ(drill.controlText(kAnswerId), u"答え");
-    EXPECT_EQ(drill.controlText(1), u"終了");
-    EXPECT_EQ(drill.clientSize(), (Size{494, 278}));
-}
-
 TEST_F(DrillWindow, OpeningDrawsTheExerciseFromTheSeedSource)
 {
     CDrill drill(DrillTopic::Logarithm, 0);
