@@ -1,5 +1,6 @@
 // Saving, loading and repainting a large sketch: 1,000 strokes of 1,000 points each.
 #include "sketch/TessarynDoc.h"
+#include "sketch/TessarynView.h"
 #include "ui/Canvas.h"
 
 #include <benchmark/benchmark.h>
@@ -59,9 +60,9 @@ void fillDocument(CTessarynDoc &doc)
     }
 }
 
-const CTessarynDoc &largeDocument()
+CTessarynDoc &largeDocument()
 {
-    static const CTessarynDoc doc = [] {
+    static CTessarynDoc doc = [] {
         CTessarynDoc d;
         fillDocument(d);
         return d;
@@ -114,6 +115,26 @@ BENCHMARK(BM_DrawSketch)
     ->Arg(kSymmetryNone)
     ->Arg(kSymmetryPoint)
     ->Arg(kSymmetryLine)
+    ->Unit(benchmark::kMillisecond);
+
+// The view's full repaint of the large document into its 640 x 480 backing image: background,
+// icon, hint, centre mark and every stroke with its mirror image, antialiased.
+void BM_RepaintSketchView(benchmark::State &state)
+{
+    CTessarynDoc &doc = largeDocument();
+    doc.setSymmetryMode(static_cast<SymmetryMode>(state.range(0)));
+    CTessarynView view(&doc);
+    view.resize(640, 480);
+    for (auto _ : state) {
+        view.invalidate();
+        view.flushPaint();
+        benchmark::DoNotOptimize(view.surface().constBits());
+    }
+    doc.setSymmetryMode(kSymmetryNone);
+}
+BENCHMARK(BM_RepaintSketchView)
+    ->Arg(kSymmetryNone)
+    ->Arg(kSymmetryPoint)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
