@@ -38,7 +38,10 @@ const char *renderUsage()
            "TARGET: --lesson ID | --drill TOPIC [--variant N] | --sketch FILE|- | --about\n"
            "        | --formula TEXT [--as formula|fraction|product|power|monomial|root]\n"
            "EVENT:  --set ID=TEXT --press ID --select ID=INDEX --scroll ID=POS --click X,Y\n"
-           "        --drag X1,Y1:X2,Y2[:...] --command ID\n";
+           "        --drag X1,Y1:X2,Y2[:...] --command ID\n"
+           "SKETCH: --size WxH (default 640x400); --drag and --click press at the first point\n"
+           "        and release at the last; --command 57633, 2773 or 2774 (the view is painted\n"
+           "        again before the next drag or the output); --save FILE after the events.\n";
 }
 
 std::variant<RenderCommand, std::string> parseRenderCommand(const std::vector<std::string> &args)

@@ -51,8 +51,8 @@ bool apply(CTessarynView &view, CTessarynDoc &doc, const RenderCommand::Event &e
                          event.id);
             return false;
         }
-        // A menu command is chosen while the window shows its menu; the window is painted again
-        // afterwards, so the PNG shows the picture as that repaint leaves it.
+        // The output shows what the window shows when it is next painted: the commands ask for
+        // no repaint themselves, so the mirror images appear only then.
         view.invalidate();
         return true;
     default:
