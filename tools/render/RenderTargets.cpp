@@ -1,5 +1,7 @@
 #include "tools/render/RenderTargets.h"
 
+#include "tools/render/SketchTarget.h"
+
 #include "app/CompanionNotifier.h"
 #include "app/LessonLauncher.h"
 #include "biorhythm/BioPrint.h"
@@ -297,7 +299,7 @@ int runRenderCommand(const RenderCommand &command)
         drill.setCircleConstant(3.1415926535);
         return runWindow(command, drill);
     }
-    case Target::Sketch:
+    case Target::Sketch: return renderSketch(command);
     case Target::Formula:
     case Target::None:
         break;
