@@ -110,6 +110,23 @@ void collectLevy(const FigureSegment &segment, int level, int last, std::vector<
     }
 }
 
+/// z := z^2 + c from z0, at most `limit` times; see `EscapePaletteIndex`. Kept inside this file so
+/// that the loop over a figure's points can inline it.
+int escapeIndex(double re, double im, double cRe, double cIm, int limit)
+{
+    // Written out on the parts: the complex product of the library checks for infinities on
+    // every step.
+    double norm = re * re + im * im;
+    for (int i = 0; i < limit; ++i) {
+        const double nextRe = re * re - im * im + cRe;
+        im = 2.0 * re * im + cIm;
+        re = nextRe;
+        norm = re * re + im * im;
+        if (norm > 4.0) return -1;
+    }
+    return std::min(static_cast<int>(5.0 * norm), kLastPaletteIndex);
+}
+
 } // namespace
 
 std::vector<std::u16string> CountEntries(FractalKind kind)
@@ -185,19 +202,7 @@ FigureOrigin FigureOriginOf(FractalKind kind, int parameterIndex, const Rect &cl
 
 int EscapePaletteIndex(std::complex<double> z0, std::complex<double> c, int limit)
 {
-    // z := z^2 + c, written out on the parts: the complex product of the library checks for
-    // infinities on every step.
-    double re = z0.real();
-    double im = z0.imag();
-    double norm = re * re + im * im;
-    for (int i = 0; i < limit; ++i) {
-        const double nextRe = re * re - im * im + c.real();
-        im = 2.0 * re * im + c.imag();
-        re = nextRe;
-        norm = re * re + im * im;
-        if (norm > 4.0) return -1;
-    }
-    return std::min(static_cast<int>(5.0 * norm), kLastPaletteIndex);
+    return escapeIndex(z0.real(), z0.imag(), c.real(), c.imag(), limit);
 }
 
 PaletteImage EscapeTimeImage(FractalKind kind, int countIndex, int parameterIndex,
@@ -222,9 +227,8 @@ PaletteImage EscapeTimeImage(FractalKind kind, int countIndex, int parameterInde
         for (double im = grid.imStart; im < grid.imEnd; im += grid.step) {
             const int y = pixelOf(origin.y0, im, grid.scale);
             if (y < bounds.top || y >= bounds.bottom) continue;
-            const std::complex<double> point{re, im};
-            const int index = mandelbrot ? EscapePaletteIndex({}, point, limit)
-                                         : EscapePaletteIndex(point, julia, limit);
+            const int index = mandelbrot ? escapeIndex(0.0, 0.0, re, im, limit)
+                                         : escapeIndex(re, im, julia.real(), julia.imag(), limit);
             if (index >= 0)
                 image.indices[static_cast<std::size_t>((y - bounds.top) * bounds.width() +
                                                        (x - bounds.left))] =

@@ -22,6 +22,19 @@
 
 namespace {
 
+/// Fills a 32-bit image with one colour by plain stores. QImage::fill runs a vectorised routine
+/// that leaves the upper halves of the AVX registers dirty, which makes the scalar floating point
+/// of the paint handler that follows it about twice as slow (measured on the escape-time figures).
+void eraseImage(QImage &image, Rgb color)
+{
+    Q_ASSERT(image.depth() == 32);
+    const QRgb pixel = 0xFF000000u | color;
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        std::fill_n(line, image.width(), pixel);
+    }
+}
+
 QString toQString(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -311,7 +324,7 @@ void LessonWindow::flushPaint()
     // A partial repaint paints the whole figure but keeps the pixels outside the rectangle, as the
     // classic update region clips the paint.
     const QImage before = partial ? m_image.copy() : QImage();
-    if (erase) m_image.fill(QColor::fromRgb(kBackground));
+    if (erase) eraseImage(m_image, kBackground);
     {
         QtCanvas canvas(m_image);
         OnPaint(canvas);
@@ -370,7 +383,7 @@ SurfaceCanvas LessonWindow::controlCanvas(int id, bool erase)
         // No child surface: draw into nothing rather than onto the client area.
         return SurfaceCanvas(std::make_unique<RecordingCanvas>(size), {});
     }
-    if (erase) surface->image().fill(Qt::white);
+    if (erase) eraseImage(surface->image(), Colors::White);
     return SurfaceCanvas(std::make_unique<QtCanvas>(surface->image()),
                          [surface] { surface->update(); });
 }
