@@ -141,15 +141,4 @@ TEST(FractalFigures, PascalRowsAreBinomialCoefficientsModuloTwo)
     }
 }
 
-TEST(FractalFigures, PascalTextIsCentredOnTheFigure)
-{
-    // The apex sits at the middle of the figure; a row's ends lie symmetric about it.
-    EXPECT_EQ(PascalTextX(kPascalApexColumn, 0, 9, 452), 226);
-    for (int r = 1; r < 18; ++r)
-        EXPECT_EQ(PascalTextX(kPascalApexColumn - r, r, 10, 452) - 226,
-                  226 - PascalTextX(kPascalApexColumn, r, 10, 452));
-    EXPECT_EQ(PascalTextY(0), 80);
-    EXPECT_EQ(PascalTextY(17), 250);
-}
-
 } // namespace
