@@ -170,8 +170,9 @@ void CTessarynView::flushPaint()
     m_paintPending = false;
     m_clientRect = Rect{0, 0, client.width(), client.height()};
     if (m_image.isNull()) return;
-    m_image.fill(QColor::fromRgb(kBackground));
+    // The background too is drawn through the canvas, which writes it straight into the image.
     QtCanvas canvas(m_image);
+    canvas.fillRect(m_clientRect, kBackground);
     OnPaint(canvas);
 }
 
