@@ -58,7 +58,7 @@ private:
 
 } // namespace
 
-TEST_F(SketchWindowTest, StartsWithANewSketchAndServesTheSketchCommands)
+TEST_F(SketchWindowTest, ServesTheSketchAndFileCommandsAndAsksBeforeClosing)
 {
     CTessarynApp app;
     ASSERT_TRUE(app.InitInstance());
@@ -88,6 +88,17 @@ TEST_F(SketchWindowTest, StartsWithANewSketchAndServesTheSketchCommands)
     ASSERT_FALSE(app.recentFiles().isEmpty());
     EXPECT_EQ(app.recentFiles().front(), saved);
     EXPECT_TRUE(messages.empty());
+
+    // Closing a modified sketch asks first; Cancel keeps the window, and after 画面クリア nothing
+    // is left to ask about.
+    app.view()->dragAlong({{10, 10}, {20, 20}});
+    answers = {IdCancel};
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("saved への変更を保存しますか?")});
+    frame.runCommand(CTessarynDoc::kCmdClearAll);
+    EXPECT_TRUE(frame.close());
+    EXPECT_EQ(messages.size(), 1u);
 }
 
 TEST_F(SketchWindowTest, OpensTheFileNamedAtStartUpOrEndsWithItsMessage)
@@ -103,22 +114,4 @@ TEST_F(SketchWindowTest, OpensTheFileNamedAtStartUpOrEndsWithItsMessage)
     const QString missing = dir.filePath(QStringLiteral("missing.sk"));
     EXPECT_FALSE(app.InitInstance({missing}));
     EXPECT_EQ(messages, std::vector<QString>{missing + QStringLiteral(" が見つかりません。")});
-}
-
-TEST_F(SketchWindowTest, ClosingAModifiedSketchAsksFirstAndCancelKeepsTheWindow)
-{
-    CTessarynApp app;
-    ASSERT_TRUE(app.InitInstance());
-    CMainFrame &frame = *app.mainFrame();
-    app.view()->dragAlong({{10, 10}, {20, 20}});
-    answers = {IdCancel};
-    EXPECT_FALSE(frame.close());
-    EXPECT_TRUE(frame.isVisible());
-    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("関数 への変更を保存しますか?")});
-
-    // After 画面クリア nothing is left to save: the window closes without a question.
-    frame.runCommand(CTessarynDoc::kCmdClearAll);
-    messages.clear();
-    EXPECT_TRUE(frame.close());
-    EXPECT_TRUE(messages.empty());
 }
