@@ -1,5 +1,6 @@
 #include "tools/render/RenderTargets.h"
 
+#include "tools/render/FormulaTarget.h"
 #include "tools/render/SketchTarget.h"
 
 #include "app/CompanionNotifier.h"
@@ -114,8 +115,10 @@ public:
                 popup.show();
             }
         });
-        m_previousFocus =
-            LessonWindow::setFocusHook([](int id) { std::fprintf(stderr, "focus: %d\n", id); });
+        // Only focus changes that an event causes are reported, not the initial focus.
+        m_previousFocus = LessonWindow::setFocusHook([this](int id) {
+            if (m_applying) std::fprintf(stderr, "focus: %d\n", id);
+        });
     }
 
     ~Runner()
@@ -136,7 +139,9 @@ public:
         window.show();
         LessonWindow *target = &window;
         while (m_next < m_command.events.size() && !m_done) {
+            m_applying = true;
             apply(*target, m_command.events[m_next++]);
+            m_applying = false;
             if (m_redirect) {
                 target = m_redirect;
                 m_redirect = nullptr;
@@ -215,6 +220,7 @@ private:
     const RenderCommand &m_command;
     std::size_t m_next = 0;
     bool m_done = false;
+    bool m_applying = false;
     int m_status = 0;
     LessonWindow *m_redirect = nullptr;
     LessonWindow::ModalHook m_previousModal;
@@ -299,8 +305,10 @@ int runRenderCommand(const RenderCommand &command)
         drill.setCircleConstant(3.1415926535);
         return runWindow(command, drill);
     }
-    case Target::Sketch: return renderSketch(command);
     case Target::Formula:
+        return renderFormula(command);
+    case Target::Sketch:
+        return renderSketch(command);
     case Target::None:
         break;
     }
