@@ -1,5 +1,5 @@
 #include "mathcore/FormulaDrawing.h"
-#include "ui/RecordingCanvas.h"
+#include "ui/NullCanvas.h"
 
 #include <benchmark/benchmark.h>
 
@@ -7,43 +7,6 @@
 #include <string_view>
 
 namespace {
-
-// A canvas that draws nothing and measures texts with the recording canvas's fixed metrics, so that
-// the benchmark times the formula layout itself.
-class NullCanvas : public Canvas
-{
-public:
-    Size size() const override { return Size{480, 120}; }
-
-protected:
-    void doSelectPen(const Pen &) override {}
-    void doSelectBrush(const Brush &) override {}
-    void doSelectFont(const Font &) override {}
-    void doSetTextColor(Rgb) override {}
-    void doSetBkMode(BkMode) override {}
-    void doSetClip(const std::optional<Rect> &) override {}
-    void doMoveTo(int, int) override {}
-    void doLine(Point, Point) override {}
-    void doEllipse(const Rect &) override {}
-    void doArc(const Rect &, Point, Point) override {}
-    void doRectangle(const Rect &) override {}
-    void doRoundRect(const Rect &) override {}
-    void doPolygon(std::span<const Point>) override {}
-    void doFillRect(const Rect &, Rgb) override {}
-    void doSetPixel(int, int, Rgb) override {}
-    void doTextOut(int, int, std::u16string_view) override {}
-    Size doTextExtent(std::u16string_view text) override
-    {
-        return Size{RecordingCanvas::measureText(text, font().height), font().height};
-    }
-    TextMetrics doTextMetrics() override
-    {
-        const int h = font().height;
-        return TextMetrics{h, h * 7 / 8, h / 2, 0};
-    }
-    void doDrawIcon(int, int, StockIcon) override {}
-    void doDrawBitmap(int, int, int) override {}
-};
 
 struct Formula
 {
@@ -77,7 +40,7 @@ constexpr std::array<Formula, 20> kFormulas = {{
 
 void BM_DrawTwentyFormulas(benchmark::State &state)
 {
-    NullCanvas canvas;
+    NullCanvas canvas({480, 120});
     canvas.select(Font{20, 0, 0, u"MS Serif"});
     LessonMetrics metrics;
     for (auto _ : state) {

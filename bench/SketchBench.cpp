@@ -3,41 +3,14 @@
 #include "sketch/TessarynView.h"
 #include "ui/Canvas.h"
 
+#include "ui/NullCanvas.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int kStrokes = 1000;
 constexpr int kPointsPerStroke = 1000;
-
-// A canvas that draws nothing, so that the repaint figures measure the stroke walk alone.
-class NullCanvas : public Canvas
-{
-public:
-    Size size() const override { return {640, 480}; }
-
-protected:
-    void doSelectPen(const Pen &) override {}
-    void doSelectBrush(const Brush &) override {}
-    void doSelectFont(const Font &) override {}
-    void doSetTextColor(Rgb) override {}
-    void doSetBkMode(BkMode) override {}
-    void doSetClip(const std::optional<Rect> &) override {}
-    void doMoveTo(int, int) override {}
-    void doLine(Point, Point) override {}
-    void doEllipse(const Rect &) override {}
-    void doArc(const Rect &, Point, Point) override {}
-    void doRectangle(const Rect &) override {}
-    void doRoundRect(const Rect &) override {}
-    void doPolygon(std::span<const Point>) override {}
-    void doFillRect(const Rect &, Rgb) override {}
-    void doSetPixel(int, int, Rgb) override {}
-    void doTextOut(int, int, std::u16string_view) override {}
-    Size doTextExtent(std::u16string_view) override { return {}; }
-    TextMetrics doTextMetrics() override { return {}; }
-    void doDrawIcon(int, int, StockIcon) override {}
-    void doDrawBitmap(int, int, int) override {}
-};
 
 // Strokes as a mouse draws them: small steps of a deterministic walk over a 640 x 480 client area.
 void fillDocument(CTessarynDoc &doc)
