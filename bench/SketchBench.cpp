@@ -1,8 +1,6 @@
 // Saving, loading and repainting a large sketch: 1,000 strokes of 1,000 points each.
 #include "sketch/TessarynDoc.h"
 #include "sketch/TessarynView.h"
-#include "ui/Canvas.h"
-
 #include "ui/NullCanvas.h"
 
 #include <benchmark/benchmark.h>
