@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/KeyboardLocks.h"
 #include "app/LessonTable.h"
 #include "resources/MainMenu.h"
 #include "resources/StringTable.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 
@@ -116,10 +118,25 @@ void CMainFrame::buildStatusBar()
         indicator->setAlignment(Qt::AlignCenter);
         indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(indicator->text()) +
                                    12);
-        // The indicators show the lock keys' state; without a way to read it they stay dimmed.
+        // An indicator is dimmed while its lock key is off, as the classic status bar shows it.
         indicator->setEnabled(false);
         statusBar()->addPermanentWidget(indicator);
+        m_indicators.push_back(indicator);
     }
+    // The lock keys change outside the program's own input, so they are read a few times a second.
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &CMainFrame::updateIndicators);
+    timer->start(250);
+    updateIndicators();
+}
+
+void CMainFrame::updateIndicators()
+{
+    const std::optional<LockKeys> keys = readLockKeys();
+    if (!keys || m_indicators.size() != 3) return;
+    m_indicators[0]->setEnabled(keys->caps);
+    m_indicators[1]->setEnabled(keys->num);
+    m_indicators[2]->setEnabled(keys->scroll);
 }
 
 QAction *CMainFrame::addCommand(QMenu *menu, int id, const QString &text)

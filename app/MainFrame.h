@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -49,10 +50,12 @@ private:
     void buildStatusBar();
     QAction *addCommand(QMenu *menu, int id, const QString &text);
     void showPrompt(int id);
+    void updateIndicators();
 
     std::map<int, QAction *> m_actions;
     std::map<int, std::function<void()>> m_handlers;
     QLabel *m_message = nullptr;
+    std::vector<QLabel *> m_indicators;
 
 public:
     /// Asked before the window closes; returning false keeps it open (a modified sketch, Cancel).
