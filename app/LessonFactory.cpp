@@ -3,6 +3,7 @@
 #include "fractal/Fractal.h"
 #include "lessons/functions/Onefunc.h"
 #include "lessons/functions/Prepare.h"
+#include "lessons/functions/Twofunc.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 
@@ -21,6 +22,7 @@ const std::map<std::string_view, Factory> &factories()
     static const std::map<std::string_view, Factory> table = {
         {"CPrepare", [](QWidget *p) { return std::make_unique<CPrepare>(p); }},
         {"COnefunc", [](QWidget *p) { return std::make_unique<COnefunc>(p); }},
+        {"CTwofunc", [](QWidget *p) { return std::make_unique<CTwofunc>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };
