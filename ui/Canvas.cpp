@@ -108,8 +108,7 @@ void Canvas::roundRect(int left, int top, int right, int bottom)
 
 void Canvas::polygon(std::span<const Point> points)
 {
-    if (points.empty())
-        return;
+    if (points.empty()) return;
     doPolygon(points);
 }
 
@@ -131,8 +130,7 @@ void Canvas::setPixelIndex(int x, int y, int index)
 
 void Canvas::setPixelRun(int x, int y, std::span<const Rgb> colors)
 {
-    if (colors.empty())
-        return;
+    if (colors.empty()) return;
     doSetPixelRun(x, y, colors);
 }
 
@@ -144,15 +142,13 @@ void Canvas::doSetPixelRun(int x, int y, std::span<const Rgb> colors)
 
 void Canvas::textOut(int x, int y, std::u16string_view text)
 {
-    if (text.empty())
-        return;
+    if (text.empty()) return;
     doTextOut(x, y, text);
 }
 
 Size Canvas::textExtent(std::u16string_view text)
 {
-    if (text.empty())
-        return Size{0, textMetrics().height};
+    if (text.empty()) return Size{0, textMetrics().height};
     return doTextExtent(text);
 }
 

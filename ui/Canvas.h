@@ -59,7 +59,12 @@ struct Rect
     friend bool operator==(const Rect &, const Rect &) = default;
 };
 
-enum class PenStyle { Solid, Dot, Null };
+enum class PenStyle
+{
+    Solid,
+    Dot,
+    Null
+};
 
 /// A pen: style, width in pixels (at least 1) and colour. A dotted pen wider than 1 draws solid.
 struct Pen
@@ -81,8 +86,8 @@ struct Brush
 };
 
 /// A font by cell height in pixels, weight (0 default, 400 normal, 700 bold, 800), character set
-/// (0, 1 or 128 = Japanese) and the classic face name; the window layer maps face names to installed
-/// families in one table.
+/// (0, 1 or 128 = Japanese) and the classic face name; the window layer maps face names to
+/// installed families in one table.
 struct Font
 {
     int height = 16;
@@ -92,9 +97,20 @@ struct Font
     friend bool operator==(const Font &, const Font &) = default;
 };
 
-enum class BkMode { Opaque, Transparent };
+enum class BkMode
+{
+    Opaque,
+    Transparent
+};
 
-enum class StockIcon { Application, Information, Warning, Question, Exclamation };
+enum class StockIcon
+{
+    Application,
+    Information,
+    Warning,
+    Question,
+    Exclamation
+};
 
 /// Font measurements in pixels.
 struct TextMetrics
@@ -105,19 +121,21 @@ struct TextMetrics
     int externalLeading = 0; ///< extra space between lines
 };
 
-/// The drawing surface of a window's client area, with the semantics of a classic 2-D device context.
+/// The drawing surface of a window's client area, with the semantics of a classic 2-D device
+/// context.
 ///
-/// Coordinates are client pixels: origin top left, x to the right, y downwards. Current objects (pen,
-/// brush, font, text colour, background mode, clip) stay selected until replaced; `select` returns the
-/// previous object so that the RAII scopes below can restore it. The public functions apply the shared
-/// rules (guards, current position, normalised objects) and then call the implementation.
+/// Coordinates are client pixels: origin top left, x to the right, y downwards. Current objects
+/// (pen, brush, font, text colour, background mode, clip) stay selected until replaced; `select`
+/// returns the previous object so that the RAII scopes below can restore it. The public functions
+/// apply the shared rules (guards, current position, normalised objects) and then call the
+/// implementation.
 class Canvas
 {
 public:
     virtual ~Canvas() = default;
 
-    /// The default objects of a fresh canvas: black 1-pixel solid pen, white brush, the system font,
-    /// black text on an opaque white background, no clip.
+    /// The default objects of a fresh canvas: black 1-pixel solid pen, white brush, the system
+    /// font, black text on an opaque white background, no clip.
     static Font defaultFont();
 
     Pen select(const Pen &pen);
@@ -141,30 +159,35 @@ public:
 
     /// Sets the current position without drawing.
     void moveTo(int x, int y);
-    /// Draws with the current pen from the current position to (x, y); (x, y) itself is not drawn and
-    /// becomes the current position.
+    /// Draws with the current pen from the current position to (x, y); (x, y) itself is not drawn
+    /// and becomes the current position.
     void lineTo(int x, int y);
-    /// Ellipse inscribed in (left, top)-(right, bottom), right/bottom exclusive; current pen and brush.
+    /// Ellipse inscribed in (left, top)-(right, bottom), right/bottom exclusive; current pen and
+    /// brush.
     void ellipse(int left, int top, int right, int bottom);
-    /// Arc of the ellipse inscribed in the rectangle, counter-clockwise (on screen) from the ray through
-    /// (xs, ys) to the ray through (xe, ye), both rays from the rectangle's centre; current pen.
+    /// Arc of the ellipse inscribed in the rectangle, counter-clockwise (on screen) from the ray
+    /// through (xs, ys) to the ray through (xe, ye), both rays from the rectangle's centre; current
+    /// pen.
     void arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye);
-    /// Rectangle outlined with the current pen and filled with the current brush, right/bottom exclusive.
+    /// Rectangle outlined with the current pen and filled with the current brush, right/bottom
+    /// exclusive.
     void rectangle(int left, int top, int right, int bottom);
     /// As `rectangle`, with corners rounded by 4 x 4 pixel ellipses.
     void roundRect(int left, int top, int right, int bottom);
     /// Closed polygon outlined with the current pen and filled with the current brush.
     void polygon(std::span<const Point> points);
-    /// Fills left/top inclusive, right/bottom exclusive, with no outline and without touching the brush.
+    /// Fills left/top inclusive, right/bottom exclusive, with no outline and without touching the
+    /// brush.
     void fillRect(const Rect &rect, Rgb color);
     void setPixel(int x, int y, Rgb color);
     /// Sets a pixel to entry `index` (0..19) of the system palette; other indices are clamped.
     void setPixelIndex(int x, int y, int index);
-    /// Sets `colors.size()` pixels from (x, y) rightwards: the fast path for figures drawn pixel by pixel.
+    /// Sets `colors.size()` pixels from (x, y) rightwards: the fast path for figures drawn pixel by
+    /// pixel.
     void setPixelRun(int x, int y, std::span<const Rgb> colors);
 
-    /// Draws text with the top-left of its cell at (x, y) in the current font and text colour; with an
-    /// opaque background mode the cell is first filled white.
+    /// Draws text with the top-left of its cell at (x, y) in the current font and text colour; with
+    /// an opaque background mode the cell is first filled white.
     void textOut(int x, int y, std::u16string_view text);
     /// Width and height of a text in the current font.
     Size textExtent(std::u16string_view text);
@@ -172,8 +195,8 @@ public:
 
     /// Draws a 32 x 32 icon with its top-left corner at (x, y).
     void drawIcon(int x, int y, StockIcon icon);
-    /// Copies bitmap resource `id` to (x, y) with the AND raster operation (white leaves the surface
-    /// unchanged). An unknown id draws nothing.
+    /// Copies bitmap resource `id` to (x, y) with the AND raster operation (white leaves the
+    /// surface unchanged). An unknown id draws nothing.
     void drawBitmap(int x, int y, int id);
 
 protected:
@@ -230,8 +253,7 @@ class BrushScope
 public:
     BrushScope(Canvas &canvas, const Brush &brush)
         : m_canvas(canvas), m_previous(canvas.select(brush))
-    {
-    }
+    {}
     ~BrushScope() { m_canvas.select(m_previous); }
     BrushScope(const BrushScope &) = delete;
     BrushScope &operator=(const BrushScope &) = delete;
@@ -246,8 +268,7 @@ class FontScope
 {
 public:
     FontScope(Canvas &canvas, const Font &font) : m_canvas(canvas), m_previous(canvas.select(font))
-    {
-    }
+    {}
     ~FontScope() { m_canvas.select(m_previous); }
     FontScope(const FontScope &) = delete;
     FontScope &operator=(const FontScope &) = delete;
@@ -263,8 +284,7 @@ class TextColorScope
 public:
     TextColorScope(Canvas &canvas, Rgb color)
         : m_canvas(canvas), m_previous(canvas.setTextColor(color))
-    {
-    }
+    {}
     ~TextColorScope() { m_canvas.setTextColor(m_previous); }
     TextColorScope(const TextColorScope &) = delete;
     TextColorScope &operator=(const TextColorScope &) = delete;
@@ -279,8 +299,7 @@ class BkModeScope
 {
 public:
     BkModeScope(Canvas &canvas, BkMode mode) : m_canvas(canvas), m_previous(canvas.setBkMode(mode))
-    {
-    }
+    {}
     ~BkModeScope() { m_canvas.setBkMode(m_previous); }
     BkModeScope(const BkModeScope &) = delete;
     BkModeScope &operator=(const BkModeScope &) = delete;
@@ -295,8 +314,7 @@ class ClipScope
 {
 public:
     ClipScope(Canvas &canvas, const Rect &clip) : m_canvas(canvas), m_previous(canvas.setClip(clip))
-    {
-    }
+    {}
     ~ClipScope() { m_canvas.setClip(m_previous); }
     ClipScope(const ClipScope &) = delete;
     ClipScope &operator=(const ClipScope &) = delete;

@@ -1,5 +1,7 @@
 #include "ui/LessonWindow.h"
 
+#include "ui/ChildSurface.h"
+#include "ui/DialogControls.h"
 #include "ui/FontMap.h"
 #include "ui/QtCanvas.h"
 #include "ui/RecordingCanvas.h"
@@ -21,19 +23,6 @@
 #include <algorithm>
 
 namespace {
-
-/// Fills a 32-bit image with one colour by plain stores. QImage::fill runs a vectorised routine
-/// that leaves the upper halves of the AVX registers dirty, which makes the scalar floating point
-/// of the paint handler that follows it about twice as slow (measured on the escape-time figures).
-void eraseImage(QImage &image, Rgb color)
-{
-    Q_ASSERT(image.depth() == 32);
-    const QRgb pixel = 0xFF000000u | color;
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        std::fill_n(line, image.width(), pixel);
-    }
-}
 
 QString toQString(std::u16string_view text)
 {
@@ -63,28 +52,6 @@ LessonWindow::FocusHook &focusHook()
     return hook;
 }
 
-ScrollAction toScrollAction(int sliderAction)
-{
-    switch (sliderAction) {
-    case QAbstractSlider::SliderSingleStepSub:
-        return ScrollAction::LineLeft;
-    case QAbstractSlider::SliderSingleStepAdd:
-        return ScrollAction::LineRight;
-    case QAbstractSlider::SliderPageStepSub:
-        return ScrollAction::PageLeft;
-    case QAbstractSlider::SliderPageStepAdd:
-        return ScrollAction::PageRight;
-    case QAbstractSlider::SliderToMinimum:
-        return ScrollAction::Left;
-    case QAbstractSlider::SliderToMaximum:
-        return ScrollAction::Right;
-    case QAbstractSlider::SliderMove:
-        return ScrollAction::ThumbTrack;
-    default:
-        return ScrollAction::EndScroll;
-    }
-}
-
 Rect unite(const Rect &a, const Rect &b)
 {
     if (a.isEmpty()) return b;
@@ -94,50 +61,6 @@ Rect unite(const Rect &a, const Rect &b)
 }
 
 } // namespace
-
-/// The child drawing surface of a black-frame static: an image of its own, framed in black.
-class ChildSurface : public QWidget
-{
-public:
-    explicit ChildSurface(QWidget *parent) : QWidget(parent) {}
-
-    QImage &image()
-    {
-        if (m_image.size() != size()) {
-            m_image = QImage(size(), QImage::Format_RGB32);
-            m_image.fill(Qt::white);
-        }
-        return m_image;
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.drawImage(0, 0, image());
-        painter.setPen(Qt::black);
-        painter.drawRect(0, 0, width() - 1, height() - 1);
-    }
-
-private:
-    QImage m_image;
-};
-
-SurfaceCanvas::SurfaceCanvas(std::unique_ptr<Canvas> canvas, std::function<void()> done)
-    : m_canvas(std::move(canvas)), m_done(std::move(done))
-{}
-
-SurfaceCanvas::SurfaceCanvas(SurfaceCanvas &&other) noexcept
-    : m_canvas(std::move(other.m_canvas)), m_done(std::move(other.m_done))
-{
-    other.m_done = nullptr;
-}
-
-SurfaceCanvas::~SurfaceCanvas()
-{
-    m_canvas.reset(); // ends the painter before the screen is told
-    if (m_done) m_done();
-}
 
 LessonWindow::LessonWindow(const DialogTemplate &dialogTemplate, QWidget *parent)
     : QDialog(parent), m_template(dialogTemplate),
@@ -160,7 +83,8 @@ void LessonWindow::createControls()
 {
     std::map<int, QButtonGroup *> groups;
     for (const ControlTemplate &control : m_template.controls) {
-        QWidget *widget = createControl(control);
+        QWidget *widget = createDialogControl(control, this);
+        connectControl(control, widget);
         // A drop-down list's template height is that of its open list; closed, it is one line
         // high in the dialog's font.
         const int height = control.kind == ControlKind::ComboBox
@@ -181,21 +105,10 @@ void LessonWindow::createControls()
     }
 }
 
-QWidget *LessonWindow::createControl(const ControlTemplate &control)
+void LessonWindow::connectControl(const ControlTemplate &control, QWidget *widget)
 {
-    const QString text = toQString(control.text);
     const int id = control.id;
-    switch (control.kind) {
-    case ControlKind::PushButton:
-    case ControlKind::DefPushButton: {
-        auto *button = new QPushButton(text, this);
-        button->setDefault(control.kind == ControlKind::DefPushButton);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
-        return button;
-    }
-    case ControlKind::Edit: {
-        auto *edit = new QLineEdit(text, this);
+    if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
         connect(edit, &QLineEdit::returnPressed, this, [this] {
             // Enter in a field presses the default button, as in a classic dialog.
             for (auto &[cid, w] : m_controls) {
@@ -205,33 +118,11 @@ QWidget *LessonWindow::createControl(const ControlTemplate &control)
                 }
             }
         });
-        return edit;
-    }
-    case ControlKind::Static: {
-        auto *label = new QLabel(text, this);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
-    case ControlKind::BlackFrame:
-        return new ChildSurface(this);
-    case ControlKind::GroupBox:
-        return new QGroupBox(text, this);
-    case ControlKind::RadioButton:
-    case ControlKind::CheckBox:
-    case ControlKind::AutoRadioButton:
-    case ControlKind::AutoCheckBox: {
-        QAbstractButton *button = nullptr;
-        const bool radio = control.kind == ControlKind::RadioButton ||
-                           control.kind == ControlKind::AutoRadioButton;
-        if (radio)
-            button = new QRadioButton(text, this);
-        else
-            button = new QCheckBox(text, this);
+    } else if (auto *push = qobject_cast<QPushButton *>(widget)) {
+        connect(push, &QPushButton::clicked, this, [this, id] { runCommand(id); });
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         const bool automatic = control.kind == ControlKind::AutoRadioButton ||
                                control.kind == ControlKind::AutoCheckBox;
-        if (control.kind == ControlKind::RadioButton || control.group == 0)
-            button->setAutoExclusive(false);
         connect(button, &QAbstractButton::clicked, this, [this, id, button, automatic] {
             // A plain button keeps its state: the window's handler sets it.
             if (!automatic) {
@@ -240,17 +131,9 @@ QWidget *LessonWindow::createControl(const ControlTemplate &control)
             }
             runCommand(id);
         });
-        return button;
-    }
-    case ControlKind::ComboBox: {
-        auto *combo = new QComboBox(this);
-        combo->setEditable(false);
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         connect(combo, &QComboBox::activated, this, [this, id](int) { runCommand(id); });
-        return combo;
-    }
-    case ControlKind::HScrollBar: {
-        auto *bar = new QScrollBar(Qt::Horizontal, this);
-        bar->setRange(0, 0);
+    } else if (auto *bar = qobject_cast<QScrollBar *>(widget)) {
         connect(bar, &QScrollBar::actionTriggered, this, [this, id, bar](int action) {
             const ScrollAction scroll = toScrollAction(action);
             const int track = bar->sliderPosition();
@@ -259,15 +142,7 @@ QWidget *LessonWindow::createControl(const ControlTemplate &control)
             // The bar shows only the position that the handler set.
             bar->setSliderPosition(m_scrollPositions[id]);
         });
-        return bar;
     }
-    case ControlKind::Icon: {
-        auto *label = new QLabel(this);
-        label->setPixmap(QPixmap(QStringLiteral(":/images/tessaryn.xpm")));
-        return label;
-    }
-    }
-    return new QLabel(text, this);
 }
 
 int LessonWindow::DoModal()

@@ -3,6 +3,7 @@
 #include "ui/Canvas.h"
 #include "ui/DialogTemplate.h"
 #include "ui/MessageBox.h"
+#include "ui/SurfaceCanvas.h"
 
 #include <QDialog>
 #include <QImage>
@@ -15,27 +16,6 @@
 #include <vector>
 
 class QWidget;
-class ChildSurface;
-
-/// A canvas handed out for drawing outside the paint handler (mouse feedback) or onto a child
-/// surface. It draws into the window's backing image; when it goes out of scope the screen is
-/// updated.
-class SurfaceCanvas
-{
-public:
-    SurfaceCanvas(std::unique_ptr<Canvas> canvas, std::function<void()> done);
-    SurfaceCanvas(SurfaceCanvas &&other) noexcept;
-    SurfaceCanvas &operator=(SurfaceCanvas &&) = delete;
-    ~SurfaceCanvas();
-
-    Canvas &operator*() const { return *m_canvas; }
-    Canvas *operator->() const { return m_canvas.get(); }
-    Canvas &canvas() const { return *m_canvas; }
-
-private:
-    std::unique_ptr<Canvas> m_canvas;
-    std::function<void()> m_done;
-};
 
 /// The classic scroll-bar requests, as a window's scroll handler receives them.
 enum class ScrollAction
@@ -201,7 +181,7 @@ protected:
 
 private:
     void createControls();
-    QWidget *createControl(const ControlTemplate &control);
+    void connectControl(const ControlTemplate &control, QWidget *widget);
     void runCommand(int id);
     void noteFocus(int id);
 

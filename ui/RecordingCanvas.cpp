@@ -13,11 +13,16 @@ std::string rectText(const Rect &r)
 const char *iconName(StockIcon icon)
 {
     switch (icon) {
-    case StockIcon::Application: return "application";
-    case StockIcon::Information: return "information";
-    case StockIcon::Warning: return "warning";
-    case StockIcon::Question: return "question";
-    case StockIcon::Exclamation: return "exclamation";
+    case StockIcon::Application:
+        return "application";
+    case StockIcon::Information:
+        return "information";
+    case StockIcon::Warning:
+        return "warning";
+    case StockIcon::Question:
+        return "question";
+    case StockIcon::Exclamation:
+        return "exclamation";
     }
     return "application";
 }
@@ -72,8 +77,7 @@ std::string quotedText(std::u16string_view text)
 {
     std::string out = "\"";
     for (char c : toUtf8(text)) {
-        if (c == '"' || c == '\\')
-            out += '\\';
+        if (c == '"' || c == '\\') out += '\\';
         out += c;
     }
     out += '"';
@@ -82,8 +86,7 @@ std::string quotedText(std::u16string_view text)
 
 RecordingCanvas::RecordingCanvas(Size size, std::vector<std::string> *sink)
     : m_size(size), m_lines(sink ? sink : &m_own)
-{
-}
+{}
 
 int RecordingCanvas::measureText(std::u16string_view text, int height)
 {
@@ -98,8 +101,7 @@ void RecordingCanvas::doSelectPen(const Pen &pen)
     const char *style = pen.style == PenStyle::Solid ? "solid"
                         : pen.style == PenStyle::Dot ? "dot"
                                                      : "null";
-    add(std::string("pen ") + style + ' ' + std::to_string(pen.width) + ' ' +
-        colorName(pen.color));
+    add(std::string("pen ") + style + ' ' + std::to_string(pen.width) + ' ' + colorName(pen.color));
 }
 
 void RecordingCanvas::doSelectBrush(const Brush &brush)

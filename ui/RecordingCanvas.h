@@ -6,9 +6,9 @@
 #include <vector>
 
 /// A canvas that draws nothing and records every call as one line of text, in the format that
-/// `tessaryn-render --ops` prints. Text measurements use fixed metrics so that tests do not depend on
-/// installed fonts: a character below U+0100 or a half-width katakana is height/2 wide, any other
-/// character height wide; the ascent is height*7/8 and the average character width height/2.
+/// `tessaryn-render --ops` prints. Text measurements use fixed metrics so that tests do not depend
+/// on installed fonts: a character below U+0100 or a half-width katakana is height/2 wide, any
+/// other character height wide; the ascent is height*7/8 and the average character width height/2.
 class RecordingCanvas : public Canvas
 {
 public:
