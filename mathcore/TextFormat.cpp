@@ -100,22 +100,22 @@ unsigned long long asUnsigned(long long value, const std::string &length)
     return static_cast<unsigned long long>(value);
 }
 
-template <typename T> std::u16string runSnprintf(const std::string &spec, T value)
+template <typename T> std::u16string runSnprintf(const std::string &printfFormat, T value)
 {
-    const int size = std::snprintf(nullptr, 0, spec.c_str(), value);
+    const int size = std::snprintf(nullptr, 0, printfFormat.c_str(), value);
     if (size <= 0) return {};
     std::string buffer(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(buffer.data(), buffer.size(), spec.c_str(), value);
+    std::snprintf(buffer.data(), buffer.size(), printfFormat.c_str(), value);
     buffer.resize(static_cast<std::size_t>(size));
     return std::u16string(buffer.begin(), buffer.end()); // snprintf writes ASCII only
 }
 
 std::string numericSpec(const Conversion &conv, const char *length)
 {
-    std::string spec = "%" + conv.flags;
-    if (conv.width >= 0) spec += std::to_string(conv.width);
-    if (conv.precision >= 0) spec += "." + std::to_string(conv.precision);
-    return spec + length + conv.conversion;
+    std::string printfFormat = "%" + conv.flags;
+    if (conv.width >= 0) printfFormat += std::to_string(conv.width);
+    if (conv.precision >= 0) printfFormat += "." + std::to_string(conv.precision);
+    return printfFormat + length + conv.conversion;
 }
 
 /// Pads a text to the conversion's width with blanks, on the left unless the '-' flag is given.
