@@ -301,8 +301,11 @@ void LessonWindow::setControlText(int id, std::u16string_view text)
         button->setText(q);
     else if (auto *group = qobject_cast<QGroupBox *>(widget))
         group->setTitle(q);
-    else if (widget == nullptr && id == 0)
-        setWindowTitle(q);
+}
+
+void LessonWindow::setCaption(std::u16string_view caption)
+{
+    setWindowTitle(toQString(caption));
 }
 
 void LessonWindow::focusControl(int id)

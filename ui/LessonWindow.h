@@ -97,6 +97,8 @@ public:
     /// The text of an edit field, static, button or combo box, cut at `maxChars` characters.
     std::u16string controlText(int id, int maxChars = 1024) const;
     void setControlText(int id, std::u16string_view text);
+    /// Replaces the template's caption (lessons whose caption follows their mode flag).
+    void setCaption(std::u16string_view caption);
     void focusControl(int id);
     /// The id of the control that has the keyboard focus (or last received it), or 0.
     int focusedControl() const { return m_focusId; }

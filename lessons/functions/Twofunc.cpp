@@ -60,7 +60,7 @@ void CTwofunc::OnInitDialog()
     m_metrics.m_circleConstant = m_circleConstant;
     setControlText(kFieldA, u"1");
     if (m_modeFlag == 1) {
-        setControlText(0, u"三角関数の合成公式");
+        setCaption(u"三角関数の合成公式");
         setControlText(kPromptId, u"a,b に整数を入れて下さい。");
         setControlText(kFieldB, u"sqr(3)");
         setControlText(kFieldC, u"sqr(数)");
