@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -139,6 +141,9 @@ TEST(MainFrame, HasTheFivePopupsAndTheReadyPrompt)
 
 TEST(TessarynApp, DifficultyMenuMovesTheCheckMark)
 {
+    // The application keeps settings; a test keeps them out of the user's own.
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     CTessarynApp app;
     ASSERT_TRUE(app.InitInstance());
     CMainFrame &frame = *app.mainFrame();
