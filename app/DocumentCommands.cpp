@@ -3,6 +3,7 @@
 #include "resources/StringTable.h"
 #include "sketch/TessarynDoc.h"
 #include "ui/MessageBox.h"
+#include "ui/QtText.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,6 @@
 #include <span>
 
 namespace {
-
-QString toQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 FileDialogHandler &installedFileDialog()
 {

@@ -4,6 +4,7 @@
 #include "app/LessonTable.h"
 #include "resources/MainMenu.h"
 #include "resources/StringTable.h"
+#include "ui/QtText.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -12,15 +13,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
-
-namespace {
-
-QString toQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent)
 {

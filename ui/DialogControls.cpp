@@ -2,6 +2,7 @@
 
 #include "ui/ChildSurface.h"
 #include "ui/LessonWindow.h"
+#include "ui/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,15 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-
-namespace {
-
-QString toQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 QWidget *createDialogControl(const ControlTemplate &control, QWidget *parent)
 {

@@ -4,6 +4,7 @@
 #include "ui/DialogControls.h"
 #include "ui/FontMap.h"
 #include "ui/QtCanvas.h"
+#include "ui/QtText.h"
 #include "ui/RecordingCanvas.h"
 
 #include <QAbstractButton>
@@ -23,11 +24,6 @@
 #include <algorithm>
 
 namespace {
-
-QString toQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::u16string fromQString(const QString &text)
 {

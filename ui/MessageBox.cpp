@@ -1,4 +1,5 @@
 #include "ui/MessageBox.h"
+#include "ui/QtText.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -9,11 +10,6 @@ MessageBoxHandler &installedHandler()
 {
     static MessageBoxHandler handler;
     return handler;
-}
-
-QString toQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 int showRealBox(QWidget *parent, const MessageRequest &request)

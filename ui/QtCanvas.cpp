@@ -1,6 +1,7 @@
 #include "ui/QtCanvas.h"
 
 #include "ui/FontMap.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -25,12 +26,6 @@ constexpr int kDotLength = 3;
 QColor toQColor(Rgb color)
 {
     return QColor::fromRgb(static_cast<QRgb>(color | 0xFF000000u));
-}
-
-QString toQString(std::u16string_view text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.data()),
-                   static_cast<qsizetype>(text.size()));
 }
 
 Rect normalized(const Rect &r)
