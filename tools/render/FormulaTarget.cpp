@@ -1,5 +1,7 @@
 #include "tools/render/FormulaTarget.h"
 
+#include "tools/render/RenderTargets.h"
+
 #include "mathcore/FormulaDrawing.h"
 #include "mathcore/LessonMetrics.h"
 #include "mathcore/TextFormat.h"
@@ -10,8 +12,6 @@
 #include <QString>
 
 #include <cstdio>
-#include <fstream>
-#include <iostream>
 
 namespace {
 
@@ -49,14 +49,9 @@ int renderFormula(const RenderCommand &command)
     if (!command.opsFile.empty()) {
         RecordingCanvas canvas(kClient);
         drawFormula(canvas, command);
-        if (command.opsFile == "-") {
-            for (const std::string &line : canvas.lines())
-                std::cout << line << '\n';
-        } else {
-            std::ofstream out(command.opsFile, std::ios::binary);
-            for (const std::string &line : canvas.lines())
-                out << line << '\n';
-            if (!out) status = 1;
+        if (!writeLines(command.opsFile, canvas.lines())) {
+            std::fprintf(stderr, "tessaryn-render: cannot write %s\n", command.opsFile.c_str());
+            status = 1;
         }
     }
     return status;

@@ -73,21 +73,6 @@ const char *kindName(ControlKind kind)
     return "static";
 }
 
-/// Writes lines to a file, or to standard output for "-".
-bool writeLines(const std::string &file, const std::vector<std::string> &lines)
-{
-    if (file == "-") {
-        for (const std::string &line : lines)
-            std::cout << line << '\n';
-        std::cout.flush();
-        return true;
-    }
-    std::ofstream out(file, std::ios::binary);
-    for (const std::string &line : lines)
-        out << line << '\n';
-    return static_cast<bool>(out);
-}
-
 bool writePng(const std::string &file, QWidget &window)
 {
     QApplication::processEvents();
@@ -257,6 +242,17 @@ int runWindow(const RenderCommand &command, LessonWindow &window)
 }
 
 } // namespace
+
+bool writeLines(const std::string &file, const std::vector<std::string> &lines)
+{
+    std::ofstream out;
+    if (file != "-") out.open(file, std::ios::binary);
+    std::ostream &stream = file == "-" ? std::cout : out;
+    for (const std::string &line : lines)
+        stream << line << '\n';
+    stream.flush();
+    return static_cast<bool>(stream);
+}
 
 std::vector<std::string> describeControls(const LessonWindow &window)
 {

@@ -7,6 +7,9 @@
 
 class LessonWindow;
 
+/// Writes one text line per entry to a file, or to standard output for "-".
+bool writeLines(const std::string &file, const std::vector<std::string> &lines);
+
 /// Carries out a parsed command; returns the process exit status (0 success, 2 bad input, 1
 /// failure).
 int runRenderCommand(const RenderCommand &command);

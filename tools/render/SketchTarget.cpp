@@ -1,5 +1,7 @@
 #include "tools/render/SketchTarget.h"
 
+#include "tools/render/RenderTargets.h"
+
 #include "app/DocumentCommands.h"
 #include "sketch/TessarynDoc.h"
 #include "sketch/TessarynView.h"
@@ -14,17 +16,6 @@
 namespace {
 
 constexpr std::pair<int, int> kDefaultClient{640, 400};
-
-bool writeLines(const std::string &file, const std::vector<std::string> &lines)
-{
-    std::ofstream out;
-    if (file != "-") out.open(file, std::ios::binary);
-    std::ostream &stream = file == "-" ? std::cout : out;
-    for (const std::string &line : lines)
-        stream << line << '\n';
-    stream.flush();
-    return static_cast<bool>(stream);
-}
 
 std::vector<Point> pointsOf(const RenderCommand::Event &event)
 {
