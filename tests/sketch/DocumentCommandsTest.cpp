@@ -166,7 +166,9 @@ TEST_F(FileCommandsTest, SaveQuestionGuardsNewOpenAndClose)
         EXPECT_EQ(doc.strokes().empty(), row.goesOn) << row.answer;
         EXPECT_EQ(QFile::exists(path("q")), row.saved) << row.answer;
         // Cancel keeps the document as it was, still modified.
-        if (!row.goesOn) EXPECT_TRUE(doc.isModified());
+        if (!row.goesOn) {
+            EXPECT_TRUE(doc.isModified());
+        }
     }
 
     // Yes with a save that is cancelled in its dialog stops the command too.

@@ -17,11 +17,6 @@ std::vector<Point> pointsOf(const CStroke &stroke)
     return points;
 }
 
-bool contains(const std::vector<std::string> &lines, const std::string &line)
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 bool isBlack(const QImage &image, int x, int y)
 {
     return qGray(image.pixel(x, y)) < 96;

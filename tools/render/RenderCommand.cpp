@@ -113,27 +113,32 @@ std::variant<RenderCommand, std::string> parseRenderCommand(const std::vector<st
         } else if (opt == "--print-pdf") {
             cmd.printPdfFile = value;
         } else if (opt == "--set") {
-            Event e{Event::Kind::Set};
+            Event e;
+            e.kind = Event::Kind::Set;
             if (!parseIdValue(value, e.id, e.text)) return "malformed --set: " + value;
             cmd.events.push_back(e);
         } else if (opt == "--press" || opt == "--command") {
-            Event e{opt == "--press" ? Event::Kind::Press : Event::Kind::Command};
+            Event e;
+            e.kind = opt == "--press" ? Event::Kind::Press : Event::Kind::Command;
             if (!parseInt(value, e.id)) return "malformed id: " + value;
             cmd.events.push_back(e);
         } else if (opt == "--select" || opt == "--scroll") {
-            Event e{opt == "--select" ? Event::Kind::Select : Event::Kind::Scroll};
+            Event e;
+            e.kind = opt == "--select" ? Event::Kind::Select : Event::Kind::Scroll;
             std::string v;
             if (!parseIdValue(value, e.id, v) || !parseInt(v, e.value))
                 return "malformed " + opt + ": " + value;
             cmd.events.push_back(e);
         } else if (opt == "--click") {
-            Event e{Event::Kind::Click};
+            Event e;
+            e.kind = Event::Kind::Click;
             std::pair<int, int> p;
             if (!parsePoint(value, p)) return "malformed point: " + value;
             e.points.push_back(p);
             cmd.events.push_back(e);
         } else if (opt == "--drag") {
-            Event e{Event::Kind::Drag};
+            Event e;
+            e.kind = Event::Kind::Drag;
             std::size_t start = 0;
             while (start <= value.size()) {
                 const auto colon = value.find(':', start);
