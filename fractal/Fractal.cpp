@@ -9,12 +9,6 @@
 
 namespace {
 
-constexpr int kKindCombo = 161;
-constexpr int kParameterLabel = 157;
-constexpr int kCountCombo = 1006;
-constexpr int kParameterCombo = 1007;
-constexpr int kAxisCheck = 1008;
-
 /// The controls take the top of the client area; the figure starts below them.
 constexpr int kFigureTop = 42;
 /// The axis check box keeps this strip at the right of the figure.

@@ -13,6 +13,13 @@
 class CFractal : public LessonWindow
 {
 public:
+    /// Control ids of template 132.
+    static constexpr int kKindCombo = 161;
+    static constexpr int kParameterLabel = 157;
+    static constexpr int kCountCombo = 1006;
+    static constexpr int kParameterCombo = 1007;
+    static constexpr int kAxisCheck = 1008;
+
     explicit CFractal(QWidget *parent = nullptr);
 
     /// The area below the controls and left of the axis check box that every change repaints.

@@ -10,12 +10,6 @@
 
 namespace {
 
-constexpr int kKindCombo = 161;
-constexpr int kParameterLabel = 157;
-constexpr int kCountCombo = 1006;
-constexpr int kParameterCombo = 1007;
-constexpr int kAxisCheck = 1008;
-
 std::vector<std::u16string> entries(const CFractal &window, int id)
 {
     std::vector<std::u16string> list;
@@ -41,9 +35,9 @@ protected:
     void SetUp() override { window.initialize(); }
     void choose(int kind, int count, int parameter)
     {
-        ASSERT_TRUE(window.selectComboEntry(kKindCombo, kind));
-        ASSERT_TRUE(window.selectComboEntry(kCountCombo, count));
-        ASSERT_TRUE(window.selectComboEntry(kParameterCombo, parameter));
+        ASSERT_TRUE(window.selectComboEntry(CFractal::kKindCombo, kind));
+        ASSERT_TRUE(window.selectComboEntry(CFractal::kCountCombo, count));
+        ASSERT_TRUE(window.selectComboEntry(CFractal::kParameterCombo, parameter));
     }
 
     CFractal window;
@@ -79,22 +73,22 @@ TEST_F(FractalWindow, EachKindFillsItsCombosAndSelectsItsDefaults)
         {5, depths, angles, u"角度", 1},
         {6, depths, angles, u"角度", 1},
     };
-    EXPECT_EQ(window.comboCount(kKindCombo), 7);
-    EXPECT_EQ(window.comboEntry(kKindCombo, 6), u"ｼｪﾙﾋﾟﾝｽｷｰ･ｶﾞｽｹｯﾄ");
-    EXPECT_EQ(window.checkState(kAxisCheck), 0);
-    EXPECT_EQ(window.comboSelection(kKindCombo), 0);
-    EXPECT_EQ(entries(window, kCountCombo), limits);
-    EXPECT_EQ(window.controlText(kParameterLabel), u"間隔");
+    EXPECT_EQ(window.comboCount(CFractal::kKindCombo), 7);
+    EXPECT_EQ(window.comboEntry(CFractal::kKindCombo, 6), u"ｼｪﾙﾋﾟﾝｽｷｰ･ｶﾞｽｹｯﾄ");
+    EXPECT_EQ(window.checkState(CFractal::kAxisCheck), 0);
+    EXPECT_EQ(window.comboSelection(CFractal::kKindCombo), 0);
+    EXPECT_EQ(entries(window, CFractal::kCountCombo), limits);
+    EXPECT_EQ(window.controlText(CFractal::kParameterLabel), u"間隔");
     // Start from other selections each time: a kind change resets both of them.
     for (const Row &row : rows) {
-        window.selectComboEntry(kCountCombo, 4);
-        window.selectComboEntry(kParameterCombo, 0);
-        ASSERT_TRUE(window.selectComboEntry(kKindCombo, row.kind));
-        EXPECT_EQ(entries(window, kCountCombo), row.counts) << row.kind;
-        EXPECT_EQ(window.comboSelection(kCountCombo), 0) << row.kind;
-        EXPECT_EQ(entries(window, kParameterCombo), row.parameters) << row.kind;
-        EXPECT_EQ(window.comboSelection(kParameterCombo), row.parameter) << row.kind;
-        EXPECT_EQ(window.controlText(kParameterLabel), row.label) << row.kind;
+        window.selectComboEntry(CFractal::kCountCombo, 4);
+        window.selectComboEntry(CFractal::kParameterCombo, 0);
+        ASSERT_TRUE(window.selectComboEntry(CFractal::kKindCombo, row.kind));
+        EXPECT_EQ(entries(window, CFractal::kCountCombo), row.counts) << row.kind;
+        EXPECT_EQ(window.comboSelection(CFractal::kCountCombo), 0) << row.kind;
+        EXPECT_EQ(entries(window, CFractal::kParameterCombo), row.parameters) << row.kind;
+        EXPECT_EQ(window.comboSelection(CFractal::kParameterCombo), row.parameter) << row.kind;
+        EXPECT_EQ(window.controlText(CFractal::kParameterLabel), row.label) << row.kind;
     }
 }
 
@@ -187,8 +181,8 @@ TEST_F(FractalWindow, AxesAppearOnlyAfterTheNextRepaint)
     const QImage before = window.surface().copy();
     EXPECT_EQ(pixel(before, 136, 100), LessonWindow::kBackground);
     EXPECT_EQ(pixel(before, 60, 219), LessonWindow::kBackground);
-    ASSERT_TRUE(window.pressButton(kAxisCheck));
-    EXPECT_EQ(window.checkState(kAxisCheck), 1);
+    ASSERT_TRUE(window.pressButton(CFractal::kAxisCheck));
+    EXPECT_EQ(window.checkState(CFractal::kAxisCheck), 1);
     EXPECT_EQ(window.surface(), before);
     window.invalidate();
     EXPECT_EQ(pixel(window.surface(), 136, 100), Colors::Black);
@@ -198,14 +192,14 @@ TEST_F(FractalWindow, AxesAppearOnlyAfterTheNextRepaint)
     EXPECT_NE(std::find(lines.begin(), lines.end(), "text 132 74 \"y\""), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "text 420 211 \"x\""), lines.end());
 
-    ASSERT_TRUE(window.pressButton(kAxisCheck));
-    EXPECT_EQ(window.checkState(kAxisCheck), 0);
+    ASSERT_TRUE(window.pressButton(CFractal::kAxisCheck));
+    EXPECT_EQ(window.checkState(CFractal::kAxisCheck), 0);
     EXPECT_EQ(countPrefix(window.recordPaint(), "line "), 3);
 }
 
 TEST_F(FractalWindow, PascalTriangleNeverShowsAxes)
 {
-    ASSERT_TRUE(window.pressButton(kAxisCheck));
+    ASSERT_TRUE(window.pressButton(CFractal::kAxisCheck));
     choose(6, 3, 1);
     const auto lines = window.recordPaint();
     EXPECT_EQ(countPrefix(lines, "line "), 0);
@@ -214,8 +208,10 @@ TEST_F(FractalWindow, PascalTriangleNeverShowsAxes)
 
 TEST_F(FractalWindow, EveryComboChangeRepaintsAtOnce)
 {
-    const std::pair<int, int> changes[] = {
-        {kKindCombo, 1}, {kCountCombo, 9}, {kParameterCombo, 0}, {kKindCombo, 5}};
+    const std::pair<int, int> changes[] = {{CFractal::kKindCombo, 1},
+                                           {CFractal::kCountCombo, 9},
+                                           {CFractal::kParameterCombo, 0},
+                                           {CFractal::kKindCombo, 5}};
     for (const auto &[id, index] : changes) {
         const QImage before = window.surface().copy();
         ASSERT_TRUE(window.selectComboEntry(id, index));
