@@ -30,6 +30,18 @@ Size superscript(Canvas &canvas, int height, int x, int y, std::u16string_view t
     return Size{extent.cx + canvas.textExtent(raised).cx, extent.cy};
 }
 
+// Whether a label opens more brackets than it closes ("(3) (4", "= (2", "(ａ"): a power drawn in
+// two pieces, whose ')' comes with the second piece.
+bool opensUnclosedBracket(std::u16string_view text)
+{
+    int depth = 0;
+    for (const char16_t c : text) {
+        if (c == u'(') ++depth;
+        else if (c == u')' && depth > 0) --depth;
+    }
+    return depth > 0;
+}
+
 } // namespace
 
 Font CreateScaledFont(Canvas &canvas, int height)
@@ -125,6 +137,11 @@ std::int16_t DrawPower(LessonMetrics &metrics, Canvas &canvas, int lineHeight, i
             cx += canvas.textExtent(kCloseBracket).cx;
         }
         baseSize = Size{cx - x, fraction.cy};
+    } else if (opensUnclosedBracket(base)) {
+        // The first half of a bracketed power: its ')' follows in a later label, so the base is
+        // plain text here, not a formula with a missing bracket.
+        put(canvas, measureOnly, x, y, base);
+        baseSize = canvas.textExtent(base);
     } else {
         DrawFormula(metrics, canvas, x, y, base, baseSize, measureOnly);
     }

@@ -48,8 +48,9 @@ int DrawFormula(LessonMetrics &metrics, Canvas &canvas, int x, int y, std::u16st
                 Size &size, bool measureOnly = false);
 
 /// Draws `base` at (x, y) (a bracketed or plain fraction stacked) and `exponent` (without its outer
-/// brackets) raised in a font of half the line height `lineHeight`. `size` receives the total
-/// width and the base's height. Returns the total width.
+/// brackets) raised in a font of half the line height `lineHeight`. A base that opens a bracket it
+/// does not close ("(3) (4", the first half of a power whose ')' is drawn separately) is drawn as
+/// plain text. `size` receives the total width and the base's height. Returns the total width.
 std::int16_t DrawPower(LessonMetrics &metrics, Canvas &canvas, int lineHeight, int x, int y,
                        std::u16string_view base, std::u16string_view exponent, Size &size,
                        bool measureOnly = false);

@@ -287,6 +287,16 @@ TEST_F(FormulaDrawing, PowerRaisesTheExponentBehindPlainAndFractionalBases)
     EXPECT_EQ(size, (Size{37, 38}));
 }
 
+TEST_F(FormulaDrawing, PowerWhoseBaseOpensAnUnclosedBracketDrawsTheBaseAsText)
+{
+    // The first half of "(3)(4)^5" drawn in two pieces: no missing-bracket message, the exponent
+    // right after the plain base.
+    Size size;
+    EXPECT_EQ(DrawPower(metrics, canvas, 20, 20, 50, u"(3) (4", u"5", size), 60 + 5 + 2);
+    EXPECT_EQ(drawing(), (std::vector<std::string>{R"(text 20 50 "(3) (4")", R"(text 82 48 "5")"}));
+    EXPECT_EQ(size, (Size{67, 20}));
+}
+
 TEST_F(FormulaDrawing, MonomialTextShowsRepeatedLettersAsPowers)
 {
     EXPECT_EQ(DrawMonomialText(canvas, metrics, 20, 50, u"aab"), 10 + 2 + 5 + 10);
