@@ -11,6 +11,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -19,7 +20,7 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent)
     // A caption, system menu, minimise and maximise boxes; no sizing border.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildMenu();
     buildAccelerators();
     buildStatusBar();
@@ -41,7 +42,7 @@ QString CMainFrame::menuText(std::u16string_view stored)
 void CMainFrame::buildMenu()
 {
     for (const MenuPopupData &popupData : mainMenu()) {
-        QMenu *popup = menuBar()->addMenu(menuText(popupData.title));
+        QMenu *popup = menuBarFor(popupData)->addMenu(menuText(popupData.title));
         connect(popup, &QMenu::aboutToHide, this, [this] { showPrompt(0); });
         if (popupData.lessons) {
             buildLessonMenu(popup);
@@ -52,10 +53,12 @@ void CMainFrame::buildMenu()
                 popup->addSeparator();
                 continue;
             }
-            QString text = menuText(item.text);
-            // The text after a tab is the key shown at the right of the item.
+            const QString text = menuText(item.text);
+            // The text after a tab is the key shown at the right of the item, and may hold the
+            // item's access letter ("上書き保存\tCtrl+S(&S)"): the menu shows it as it stands, so
+            // the whole text stays the item's text and the key becomes its shortcut too.
             const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-            QAction *a = addCommand(popup, item.id, tab < 0 ? text : text.left(tab));
+            QAction *a = addCommand(popup, item.id, text);
             if (tab >= 0)
                 a->setShortcut(QKeySequence(text.mid(tab + 1).section(QLatin1Char('('), 0, 0)));
             if (item.id == 2790 || item.id == 2791) {
@@ -64,6 +67,18 @@ void CMainFrame::buildMenu()
             }
         }
     }
+}
+
+QMenuBar *CMainFrame::menuBarFor(const MenuPopupData &popup)
+{
+    if (!popup.atRightEnd) return menuBar();
+    // Qt's menu bar lines its popups up from the left; a second bar in the top-right corner holds
+    // the popups that stand at the right end.
+    if (!m_rightMenuBar) {
+        m_rightMenuBar = new QMenuBar(menuBar());
+        menuBar()->setCornerWidget(m_rightMenuBar, Qt::TopRightCorner);
+    }
+    return m_rightMenuBar;
 }
 
 void CMainFrame::buildLessonMenu(QMenu *popup)
@@ -178,6 +193,25 @@ void CMainFrame::setChecked(int id, bool checked)
 void CMainFrame::setDocumentTitle(const QString &title)
 {
     setWindowTitle(toQString(loadString(StringId::AppTitle)) + QStringLiteral(" - ") + title);
+}
+
+void CMainFrame::setNormalSize(const QSize &size)
+{
+    m_normalSize = size;
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) resize(size);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // A window manager may still let the user drag the frame's edge: the normal size comes back
+    // once the drag has been handled. Maximised and full-screen sizes are the system's.
+    if (!m_normalSize.isValid() || size() == m_normalSize) return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) return;
+    QTimer::singleShot(0, this, [this] {
+        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+            resize(m_normalSize);
+    });
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSize>
 
 #include <functional>
 #include <map>
@@ -9,6 +10,8 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QMenuBar;
+struct MenuPopupData;
 
 /// The main window: menu 128, accelerator table 128, the status bar with its message pane and the
 /// CAP/NUM/SCRL indicators, and the sketch view as its client. Commands go to the handlers that the
@@ -32,6 +35,12 @@ public:
     void setDocumentTitle(const QString &title);
     /// The message pane's text ("レディ" when idle).
     QString statusMessage() const;
+    /// The size the window keeps while it is not maximised: it has no sizing border, so dragging
+    /// its edge does not change it (maximising still does).
+    void setNormalSize(const QSize &size);
+    QSize normalSize() const { return m_normalSize; }
+    /// The bar at the right end of the menu bar (the ヘルプ popup).
+    QMenuBar *rightMenuBar() const { return m_rightMenuBar; }
 
     /// Turns a stored menu text into a Qt one: U+001E marks the access key, U+001F is dropped and
     /// literal ampersands are kept.
@@ -42,9 +51,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildMenu();
+    QMenuBar *menuBarFor(const MenuPopupData &popup);
     void buildLessonMenu(QMenu *popup);
     void buildAccelerators();
     void buildStatusBar();
@@ -56,6 +67,8 @@ private:
     std::map<int, std::function<void()>> m_handlers;
     QLabel *m_message = nullptr;
     std::vector<QLabel *> m_indicators;
+    QMenuBar *m_rightMenuBar = nullptr;
+    QSize m_normalSize;
 
 public:
     /// Asked before the window closes; returning false keeps it open (a modified sketch, Cancel).

@@ -6,12 +6,13 @@
 #include "app/LessonLauncher.h"
 #include "app/LessonTable.h"
 #include "app/MainFrame.h"
+#include "app/Version.h"
 #include "sketch/TessarynDoc.h"
 #include "sketch/TessarynView.h"
 
 #include <QSettings>
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 CTessarynApp::CTessarynApp() = default;
 
@@ -19,6 +20,9 @@ void CTessarynApp::setApplicationIdentity()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Kov&Lune"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessaryn"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kTessarynVersion));
+    // Matches the windows to the installed desktop entry (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
 }
 
 CTessarynApp::~CTessarynApp()
@@ -40,7 +44,7 @@ bool CTessarynApp::InitInstance(const QStringList &arguments)
         m_files->OnFileNew();
     else if (!m_files->OpenDocumentFile(arguments.front()))
         return false;
-    m_frame->resize(640, 480);
+    m_frame->setNormalSize(QSize(640, 480));
     m_frame->show();
     m_icon = QIcon(QStringLiteral(":/images/tessaryn.xpm"));
     m_frame->setWindowIcon(m_icon);

@@ -32,7 +32,7 @@ constexpr MenuPopupData kMenu[] = {
     {u"学習選択(\u001ES)", {}, true},
     {u"難易度(\u001ED)", kDifficulty, false},
     {u"絵かき(\u001EE\u001Fｼ)", kSketch, false},
-    {u"ヘルプ(&H)", kHelp, false},
+    {u"ヘルプ(&H)", kHelp, false, true},
 };
 
 struct PromptData

@@ -18,6 +18,7 @@ struct MenuPopupData
     std::u16string_view title;
     std::span<const MenuItemData> items;
     bool lessons = false;
+    bool atRightEnd = false; ///< stands at the right end of the menu bar
 };
 
 /// Menu 128, popups in order.

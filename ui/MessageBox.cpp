@@ -1,6 +1,7 @@
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QString>
 
@@ -12,9 +13,45 @@ MessageBoxHandler &installedHandler()
     return handler;
 }
 
+// The standard buttons in Japanese, set on the button itself so that they read the same with or
+// without Qt's translation.
+void addButtons(QMessageBox &box, QMessageBox::StandardButtons buttons)
+{
+    struct Label
+    {
+        QMessageBox::StandardButton button;
+        const char16_t *text;
+    };
+    static constexpr Label kLabels[] = {{QMessageBox::Ok, u"OK"},
+                                        {QMessageBox::Yes, u"はい"},
+                                        {QMessageBox::No, u"いいえ"},
+                                        {QMessageBox::Cancel, u"キャンセル"}};
+    box.setStandardButtons(buttons);
+    for (const Label &label : kLabels)
+        if (QAbstractButton *button = box.button(label.button))
+            button->setText(QString::fromUtf16(label.text));
+}
+
 int showRealBox(QWidget *parent, const MessageRequest &request)
 {
     QMessageBox box(parent);
+    configureMessageBox(box, request);
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return IdOk;
+    case QMessageBox::Yes:
+        return IdYes;
+    case QMessageBox::No:
+        return IdNo;
+    default:
+        return IdCancel;
+    }
+}
+
+} // namespace
+
+void configureMessageBox(QMessageBox &box, const MessageRequest &request)
+{
     box.setWindowTitle(toQString(request.caption));
     box.setText(toQString(request.text));
     switch (request.icon) {
@@ -36,31 +73,19 @@ int showRealBox(QWidget *parent, const MessageRequest &request)
     }
     switch (request.buttons) {
     case MessageButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
+        addButtons(box, QMessageBox::Ok);
         break;
     case MessageButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        addButtons(box, QMessageBox::Ok | QMessageBox::Cancel);
         break;
     case MessageButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        addButtons(box, QMessageBox::Yes | QMessageBox::No);
         break;
     case MessageButtons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        addButtons(box, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
-    case QMessageBox::Ok:
-        return IdOk;
-    case QMessageBox::Yes:
-        return IdYes;
-    case QMessageBox::No:
-        return IdNo;
-    default:
-        return IdCancel;
-    }
 }
-
-} // namespace
 
 int showMessageBox(QWidget *parent, std::u16string_view text, MessageButtons buttons,
                    MessageIcon icon, std::u16string_view caption)

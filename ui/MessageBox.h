@@ -3,6 +3,7 @@
 #include <functional>
 #include <string_view>
 
+class QMessageBox;
 class QWidget;
 
 enum class MessageButtons
@@ -46,6 +47,10 @@ using MessageBoxHandler = std::function<int(const MessageRequest &)>;
 int showMessageBox(QWidget *parent, std::u16string_view text,
                    MessageButtons buttons = MessageButtons::Ok,
                    MessageIcon icon = MessageIcon::None, std::u16string_view caption = u"Tessaryn");
+
+/// Sets up a real box for `request`: caption, text, icon and the standard buttons, which read はい,
+/// いいえ, キャンセル and OK whether or not Qt's own translation is installed.
+void configureMessageBox(QMessageBox &box, const MessageRequest &request);
 
 /// Replaces the function that shows message boxes; an empty handler restores the real boxes.
 /// Returns the previous handler.

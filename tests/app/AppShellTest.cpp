@@ -7,6 +7,9 @@
 #include "ui/LessonWindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -118,14 +121,26 @@ TEST(MainFrame, MenuTextsLoseTheirControlCharacters)
         EXPECT_EQ(CMainFrame::menuText(row.stored).toStdU16String(), row.shown);
 }
 
-TEST(MainFrame, HasTheFivePopupsAndTheReadyPrompt)
+TEST(MainFrame, HasTheFivePopupsWithHelpAtTheRightEndAndTheReadyPrompt)
 {
     CMainFrame frame;
+    frame.resize(640, 480);
+    frame.show();
     const auto popups = frame.menuBar()->actions();
-    ASSERT_EQ(popups.size(), 5);
+    ASSERT_EQ(popups.size(), 4);
     EXPECT_EQ(popups[0]->text().toStdU16String(), u"ファイル(&F)");
     EXPECT_EQ(popups[1]->text().toStdU16String(), u"学習選択(&S)");
-    EXPECT_EQ(popups[4]->text().toStdU16String(), u"ヘルプ(&H)");
+    EXPECT_EQ(popups[3]->text().toStdU16String(), u"絵かき(&Eｼ)");
+    ASSERT_NE(frame.rightMenuBar(), nullptr);
+    const auto right = frame.rightMenuBar()->actions();
+    ASSERT_EQ(right.size(), 1);
+    EXPECT_EQ(right[0]->text().toStdU16String(), u"ヘルプ(&H)");
+    // The help popup ends where the menu bar ends, right of the last popup on the left.
+    const QRect helpRect = frame.rightMenuBar()->actionGeometry(right[0]);
+    const QPoint helpRight = frame.rightMenuBar()->mapTo(&frame, helpRect.topRight());
+    EXPECT_GE(helpRight.x(), frame.menuBar()->width() - 12);
+    EXPECT_GT(frame.rightMenuBar()->mapTo(&frame, helpRect.topLeft()).x(),
+              frame.menuBar()->actionGeometry(popups[3]).right());
     EXPECT_EQ(frame.windowTitle().toStdU16String(), u"Tessaryn - 関数");
     EXPECT_EQ(frame.statusMessage().toStdU16String(), u"レディ");
     ASSERT_NE(frame.action(2793), nullptr);
@@ -137,6 +152,37 @@ TEST(MainFrame, HasTheFivePopupsAndTheReadyPrompt)
     frame.action(57665)->hover();
     EXPECT_EQ(frame.statusMessage().toStdU16String(),
               u"アプリケーションを終了し、ファイルの保存を指示\\終了");
+}
+
+TEST(MainFrame, SaveItemTakesItsAccessLetterS)
+{
+    CMainFrame frame;
+    int saves = 0;
+    frame.onCommand(57603, [&] { ++saves; });
+    frame.show();
+    QMenu *file = frame.menuBar()->actions()[0]->menu();
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(frame.action(57603)->text().toStdU16String(), u"上書き保存\tCtrl+S(&S)");
+    // Alt+F opens the popup; S then chooses 上書き保存.
+    file->popup(frame.mapToGlobal(QPoint(0, 0)));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_S, Qt::NoModifier, QStringLiteral("s"));
+    QApplication::sendEvent(file, &press);
+    QApplication::processEvents();
+    EXPECT_EQ(saves, 1);
+}
+
+TEST(MainFrame, KeepsItsNormalSizeWhenItsEdgeIsDraggedButMaximises)
+{
+    CMainFrame frame;
+    frame.setNormalSize(QSize(640, 480));
+    frame.show();
+    QApplication::processEvents();
+    frame.resize(700, 500); // what a drag on the edge does
+    QApplication::processEvents();
+    EXPECT_EQ(frame.size(), QSize(640, 480));
+    frame.showMaximized();
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.isMaximized());
 }
 
 TEST(TessarynApp, DifficultyMenuMovesTheCheckMark)

@@ -29,6 +29,8 @@ TEST(RenderCommand, RefusesMalformedCommandLinesWithOneLine)
         {"--lesson", "2768", "--drag", "1,2:3"}, // malformed point
         {"--lesson", "2768", "--size", "0x5"},   // empty size
         {"--lesson", "2768", "--seed", "-1"},    // negative seed
+        {"--lesson", "2768", "--seed", "4294967296"}, // past 32 bits
+        {"--lesson", "2768", "--seed", "12ab"},  // not a number
         {"--formula", "x", "--as", "spiral"},    // unknown kind
     };
     for (const auto &args : bad) {
@@ -60,6 +62,15 @@ TEST(RenderCommand, ReadsTargetsEventsAndOutputsInOrder)
     EXPECT_EQ(cmd.events[5].points.size(), 3u);
     EXPECT_EQ(cmd.pngFile, "a.png");
     EXPECT_EQ(cmd.opsFile, "-");
+}
+
+TEST(RenderCommand, SeedTakesTheWholeUnsigned32BitRange)
+{
+    for (const char *seed : {"0", "2147483648", "4294967295"}) {
+        const auto result = parse({"--drill", "2786", "--seed", seed});
+        ASSERT_TRUE(std::holds_alternative<RenderCommand>(result)) << seed;
+        EXPECT_EQ(std::get<RenderCommand>(result).seed, std::stoul(seed)) << seed;
+    }
 }
 
 TEST(RenderTargets, UnknownIdsExitWithStatusTwo)

@@ -1,7 +1,9 @@
 #include "ui/LessonWindow.h"
 #include "resources/DialogTemplates.h"
 
+#include <QAbstractButton>
 #include <QImage>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -213,4 +215,33 @@ TEST(LessonWindow, MessageBoxesGoThroughTheReplaceableFunction)
     EXPECT_EQ(window.messageBox(u"数が大きすぎます。", MessageButtons::YesNo), IdNo);
     EXPECT_EQ(seen, u"数が大きすぎます。");
     setMessageBoxHandler(std::move(previous));
+}
+
+TEST(LessonWindow, RealMessageBoxesNameTheirButtonsInJapanese)
+{
+    struct Row
+    {
+        MessageButtons buttons;
+        std::vector<std::u16string> texts;
+    };
+    const Row rows[] = {
+        {MessageButtons::Ok, {u"OK"}},
+        {MessageButtons::OkCancel, {u"OK", u"キャンセル"}},
+        {MessageButtons::YesNo, {u"はい", u"いいえ"}},
+        {MessageButtons::YesNoCancel, {u"はい", u"いいえ", u"キャンセル"}},
+    };
+    for (const Row &row : rows) {
+        QMessageBox box;
+        configureMessageBox(box, MessageRequest{u"変更を保存しますか?", u"Tessaryn", row.buttons,
+                                                MessageIcon::Question});
+        std::vector<std::u16string> texts;
+        for (QAbstractButton *button : box.buttons())
+            texts.push_back(button->text().toStdU16String());
+        std::sort(texts.begin(), texts.end());
+        std::vector<std::u16string> expected = row.texts;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(texts, expected);
+        EXPECT_EQ(box.windowTitle().toStdU16String(), u"Tessaryn");
+        EXPECT_EQ(box.text().toStdU16String(), u"変更を保存しますか?");
+    }
 }

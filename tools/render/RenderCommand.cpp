@@ -1,6 +1,7 @@
 #include "tools/render/RenderCommand.h"
 
 #include <charconv>
+#include <cstdint>
 
 namespace {
 
@@ -9,6 +10,17 @@ bool parseInt(const std::string &text, int &value)
     const char *end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end;
+}
+
+// A seed: any unsigned 32-bit number, as the drill's generator takes it.
+bool parseSeed(const std::string &text, unsigned &value)
+{
+    std::uint32_t seed = 0;
+    const char *end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, seed);
+    if (ec != std::errc() || ptr != end) return false;
+    value = seed;
+    return true;
 }
 
 bool parsePoint(const std::string &text, std::pair<int, int> &point)
@@ -41,7 +53,8 @@ const char *renderUsage()
            "        --drag X1,Y1:X2,Y2[:...] --command ID\n"
            "SKETCH: --size WxH (default 640x400); --drag and --click press at the first point\n"
            "        and release at the last; --command 57633, 2773 or 2774 (the view is painted\n"
-           "        again before the next drag or the output); --save FILE after the events.\n";
+           "        again before the next drag or the output); --save FILE after the events.\n"
+           "--seed takes 0 to 4294967295. --help shows this text, --version the version.\n";
 }
 
 std::variant<RenderCommand, std::string> parseRenderCommand(const std::vector<std::string> &args)
@@ -93,8 +106,9 @@ std::variant<RenderCommand, std::string> parseRenderCommand(const std::vector<st
         } else if (opt == "--variant") {
             if (!parseInt(value, cmd.variant)) return "malformed variant: " + value;
         } else if (opt == "--seed") {
-            if (!parseInt(value, number) || number < 0) return "malformed seed: " + value;
-            cmd.seed = static_cast<unsigned>(number);
+            unsigned seed = 0;
+            if (!parseSeed(value, seed)) return "malformed seed: " + value;
+            cmd.seed = seed;
         } else if (opt == "--size") {
             const auto x = value.find('x');
             std::pair<int, int> wh;

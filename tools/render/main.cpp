@@ -4,6 +4,10 @@
 #include "tools/render/RenderCommand.h"
 #include "tools/render/RenderTargets.h"
 
+#include "app/CommandLine.h"
+#include "app/TessarynApp.h"
+#include "ui/QtTranslation.h"
+
 #include <QApplication>
 
 #include <cstdio>
@@ -12,16 +16,26 @@
 
 int main(int argc, char **argv)
 {
+    if (argc < 2) {
+        std::fputs(renderUsage(), stderr);
+        return 2;
+    }
+    switch (findInfoOption(argc, argv)) {
+    case InfoOption::Help:
+        std::fputs(renderUsage(), stdout);
+        return 0;
+    case InfoOption::Version:
+        std::fputs(versionText("tessaryn-render").c_str(), stdout);
+        return 0;
+    case InfoOption::None:
+        break;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Kov&Lune"));
-    QApplication::setApplicationName(QStringLiteral("Tessaryn"));
+    CTessarynApp::setApplicationIdentity();
+    installJapaneseTranslation(app);
 
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        std::fputs(renderUsage(), args.empty() ? stderr : stdout);
-        return args.empty() ? 2 : 0;
-    }
     auto parsed = parseRenderCommand(args);
     if (auto *error = std::get_if<std::string>(&parsed)) {
         std::fprintf(stderr, "tessaryn-render: %s\n", error->c_str());
