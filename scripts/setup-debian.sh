@@ -7,6 +7,7 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils poppler-utils
+    qt6-translations-l10n desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do
