@@ -1,6 +1,8 @@
 #include "app/LessonTable.h"
 #include "biorhythm/BioRythm.h"
 #include "fractal/Fractal.h"
+#include "lessons/functions/Fbunsu.h"
+#include "lessons/functions/Onefnc2.h"
 #include "lessons/functions/Onefunc.h"
 #include "lessons/functions/Prepare.h"
 #include "lessons/functions/Twofunc.h"
@@ -23,6 +25,8 @@ const std::map<std::string_view, Factory> &factories()
         {"CPrepare", [](QWidget *p) { return std::make_unique<CPrepare>(p); }},
         {"COnefunc", [](QWidget *p) { return std::make_unique<COnefunc>(p); }},
         {"CTwofunc", [](QWidget *p) { return std::make_unique<CTwofunc>(p); }},
+        {"COnefnc2", [](QWidget *p) { return std::make_unique<COnefnc2>(p); }},
+        {"CFbunsu", [](QWidget *p) { return std::make_unique<CFbunsu>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };

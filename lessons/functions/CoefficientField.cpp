@@ -97,3 +97,13 @@ bool AcceptCoefficient(std::u16string_view text, const CoefficientLimits &limits
     }
     return true;
 }
+
+bool AcceptDecimalCoefficient(std::u16string_view text, const CoefficientLimits &limits,
+                              double &value)
+{
+    if (CheckDecimalText(text) < 0) return false;
+    const double reading = LeadingDecimal(text);
+    if (reading > limits.maximum || (!limits.allowZero && reading == 0.0)) return false;
+    value = reading;
+    return true;
+}

@@ -47,6 +47,13 @@ struct CoefficientLimits
 bool AcceptCoefficient(std::u16string_view text, const CoefficientLimits &limits, double &value,
                        TypedFraction &fraction, std::int16_t &decimalInput);
 
+/// Reads a field that takes decimal numbers only ("2.0", "-3", ".5"; no fractions, no exponent):
+/// the text must pass `CheckDecimalText`, so an empty text or a lone sign reads as 0. The field is
+/// rejected when the check fails, when the value is above the maximum or zero where zero is not
+/// allowed; then nothing is stored and false is returned. Otherwise the value is stored.
+bool AcceptDecimalCoefficient(std::u16string_view text, const CoefficientLimits &limits,
+                              double &value);
+
 /// The integer at the start of a text: leading white space, an optional sign, then digits up to
 /// the first other character; no digits give 0. Saturates at the 32-bit range.
 std::int32_t LeadingInteger(std::u16string_view text);

@@ -7,6 +7,10 @@
 /// cells of the grid keep the figure's numbers in view.
 int GridStepFor(double magnitude);
 
+/// A real pixel offset as an int: truncated toward zero and saturated far outside any window (NaN
+/// gives 0), so that no value of a figure ever reaches an out-of-range conversion.
+int PixelOffset(double value);
+
 /// The larger of |trunc(first)| and |trunc(second)|, computed in double precision so that no
 /// value wraps, whatever its size.
 double TruncatedMagnitude(double first, double second);
@@ -30,16 +34,23 @@ struct SignedGrid
 void DrawSignedGrid(Canvas &canvas, const SignedGrid &grid);
 
 /// The 10 x 10 graph square of the function lessons: pixels 3v..13v both ways for a layout unit v,
-/// origin at (8v, 8v), one cell of v pixels standing for `step` in both directions.
+/// origin at (8v, 8v), one cell of v pixels standing for `step` in both directions. A lesson that
+/// keeps its square further left names the origin's column in cells (7 puts the square at 2v..12v).
 class GraphGrid
 {
 public:
-    GraphGrid(int unit, int step) : m_unit(unit), m_step(step) {}
+    GraphGrid(int unit, int step, int originColumnCells = 8)
+        : m_unit(unit), m_step(step), m_originCells(originColumnCells)
+    {}
 
     int unit() const { return m_unit; }
     int step() const { return m_step; }
-    Rect square() const { return Rect{3 * m_unit, 3 * m_unit, 13 * m_unit, 13 * m_unit}; }
-    int originX() const { return 8 * m_unit; }
+    Rect square() const
+    {
+        return Rect{(m_originCells - 5) * m_unit, 3 * m_unit, (m_originCells + 5) * m_unit,
+                    13 * m_unit};
+    }
+    int originX() const { return m_originCells * m_unit; }
     int originY() const { return 8 * m_unit; }
 
     /// Pixel row of the value y: 8v - trunc(y * v / step).
@@ -50,10 +61,13 @@ public:
     /// The yellow square with the axes in black, 2 pixels wide, labelled "y" and "x" in the current
     /// font.
     void drawSquare(Canvas &canvas) const;
+    /// The axes alone, as `drawSquare` draws them.
+    void drawAxes(Canvas &canvas) const;
     /// The dotted grid with its labels (`DrawSignedGrid`, font height 2v/3).
     void drawDottedGrid(Canvas &canvas) const;
 
 private:
     int m_unit;
     int m_step;
+    int m_originCells;
 };
