@@ -1,5 +1,7 @@
 #include "drill/DrillGenerators.h"
+#include "drill/ExpDrills.h"
 #include "drill/LogDrill.h"
+#include "drill/TrigDrills.h"
 
 #include <array>
 
@@ -13,6 +15,11 @@ struct GeneratorEntry
 
 constexpr std::array kGenerators = {
     GeneratorEntry{DrillTopic::Logarithm, &drawLogarithmDrill},
+    GeneratorEntry{DrillTopic::TrigValues, &drawTrigValuesDrill},
+    GeneratorEntry{DrillTopic::ExponentLaws, &drawExponentLawsDrill},
+    GeneratorEntry{DrillTopic::InverseFunction, &drawInverseFunctionDrill},
+    GeneratorEntry{DrillTopic::TrigDefinition, &drawTrigDefinitionDrill},
+    GeneratorEntry{DrillTopic::Composition, &drawCompositionDrill},
 };
 
 } // namespace
