@@ -1,4 +1,6 @@
 #include "drill/DrillGenerators.h"
+#include "drill/FunctionDrills.h"
+#include "drill/GraphDrills.h"
 #include "drill/LogDrill.h"
 
 #include <array>
@@ -13,6 +15,13 @@ struct GeneratorEntry
 
 constexpr std::array kGenerators = {
     GeneratorEntry{DrillTopic::Logarithm, &drawLogarithmDrill},
+    GeneratorEntry{DrillTopic::Proportion, &drawProportionDrill},
+    GeneratorEntry{DrillTopic::LinearGraph, &drawLineDrill},
+    GeneratorEntry{DrillTopic::Parabola, &drawParabolaDrill},
+    GeneratorEntry{DrillTopic::Inequality, &drawInequalityDrill},
+    GeneratorEntry{DrillTopic::EquationGraph, &drawEquationGraphDrill},
+    GeneratorEntry{DrillTopic::FractionalShift, &drawFractionalShiftDrill},
+    GeneratorEntry{DrillTopic::SetCorrespondence, &drawCorrespondenceDrill},
 };
 
 } // namespace
