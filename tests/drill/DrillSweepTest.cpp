@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
-#include <utility>
 
 namespace {
 
@@ -24,7 +23,7 @@ constexpr unsigned kSeeds = 10000;
 constexpr std::u16string_view kForbidden[] = {u"右括弧なし", u"/0", u"inf", u"nan"};
 
 /// Measures like any RecordingCanvas and notes the first text or figure that leaves the client
-/// area or holds a forbidden text. Texts and lines are checked, not recorded, which keeps ten
+/// area, or a forbidden text. Texts and figures are checked, not recorded, which keeps ten
 /// thousand exercises per topic fast under the sanitizers.
 class CheckingCanvas : public RecordingCanvas
 {
@@ -37,39 +36,32 @@ protected:
     void doTextOut(int x, int y, std::u16string_view text) override
     {
         const int width = measureText(text, font().height);
-        if (!inside(x, y) || !inside(x + width, y + font().height))
-            note("text outside the window", x, y, text);
+        if (!inside(x, y) || !inside(x + width, y + font().height)) note("text", x, y, text);
         for (const std::u16string_view forbidden : kForbidden)
-            if (text.find(forbidden) != std::u16string_view::npos)
-                note("forbidden text", x, y, text);
+            if (text.find(forbidden) != std::u16string_view::npos) note("forbidden", x, y, text);
     }
     void doLine(Point from, Point to) override
     {
-        if (!inside(from.x, from.y) || !inside(to.x, to.y)) note("line outside", to.x, to.y, u"");
+        if (!inside(from.x, from.y) || !inside(to.x, to.y)) note("line", to.x, to.y, u"");
     }
-    void doEllipse(const Rect &rect) override
-    {
-        if (!inside(rect.left, rect.top) || !inside(rect.right, rect.bottom))
-            note("ellipse outside", rect.left, rect.top, u"");
-        RecordingCanvas::doEllipse(rect);
-    }
-    void doArc(const Rect &rect, Point start, Point end) override
-    {
-        if (!inside(rect.left, rect.top) || !inside(rect.right, rect.bottom))
-            note("arc outside", rect.left, rect.top, u"");
-        RecordingCanvas::doArc(rect, start, end);
-    }
+    void doEllipse(const Rect &rect) override { checkRect("ellipse", rect); }
+    void doArc(const Rect &rect, Point, Point) override { checkRect("arc", rect); }
     void doPolygon(std::span<const Point> points) override
     {
         for (const Point &p : points)
-            if (!inside(p.x, p.y)) note("polygon outside", p.x, p.y, u"");
-        RecordingCanvas::doPolygon(points);
+            checkRect("polygon", Rect{p.x, p.y, p.x, p.y});
     }
 
 private:
     static bool inside(int x, int y)
     {
         return x >= 0 && y >= 0 && x <= kClient.cx && y <= kClient.cy;
+    }
+
+    void checkRect(const char *what, const Rect &rect)
+    {
+        if (!inside(rect.left, rect.top) || !inside(rect.right, rect.bottom))
+            note(what, rect.left, rect.top, u"");
     }
 
     void note(const char *what, int x, int y, std::u16string_view text)
