@@ -1,5 +1,7 @@
 #include "drill/DrillGenerators.h"
 #include "drill/ExpDrills.h"
+#include "drill/FunctionDrills.h"
+#include "drill/GraphDrills.h"
 #include "drill/LogDrill.h"
 #include "drill/TrigDrills.h"
 
@@ -20,6 +22,13 @@ constexpr std::array kGenerators = {
     GeneratorEntry{DrillTopic::InverseFunction, &drawInverseFunctionDrill},
     GeneratorEntry{DrillTopic::TrigDefinition, &drawTrigDefinitionDrill},
     GeneratorEntry{DrillTopic::Composition, &drawCompositionDrill},
+    GeneratorEntry{DrillTopic::Proportion, &drawProportionDrill},
+    GeneratorEntry{DrillTopic::LinearGraph, &drawLineDrill},
+    GeneratorEntry{DrillTopic::Parabola, &drawParabolaDrill},
+    GeneratorEntry{DrillTopic::Inequality, &drawInequalityDrill},
+    GeneratorEntry{DrillTopic::EquationGraph, &drawEquationGraphDrill},
+    GeneratorEntry{DrillTopic::FractionalShift, &drawFractionalShiftDrill},
+    GeneratorEntry{DrillTopic::SetCorrespondence, &drawCorrespondenceDrill},
 };
 
 } // namespace

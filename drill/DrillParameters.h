@@ -29,6 +29,16 @@ constexpr std::int16_t Simultaneous = 2793;      ///< 連立方程式
 constexpr std::int16_t SetCorrespondence = 2800; ///< 集合間の対応
 } // namespace DrillTopic
 
+/// Every drill topic, in the order of the lesson menu.
+constexpr std::array<std::int16_t, 16> kDrillTopics = {
+    DrillTopic::Proportion,        DrillTopic::LinearGraph,   DrillTopic::Parabola,
+    DrillTopic::TrigValues,        DrillTopic::ExponentLaws,  DrillTopic::InverseFunction,
+    DrillTopic::Inequality,        DrillTopic::EquationGraph, DrillTopic::FractionalShift,
+    DrillTopic::TrigDefinition,    DrillTopic::Logarithm,     DrillTopic::SequenceSum,
+    DrillTopic::Composition,       DrillTopic::MatrixBasics,  DrillTopic::Simultaneous,
+    DrillTopic::SetCorrespondence,
+};
+
 /// Rows of the composition table from which topic 2788 picks its question.
 constexpr int kCompositionRows = 15;
 

@@ -71,11 +71,12 @@ TEST_F(DrillWindow, AnswerAddsRedLinesAfterAnUnchangedQuestion)
     EXPECT_EQ(drill.recordPaint(), answered);
 }
 
-TEST_F(DrillWindow, TopicWithoutGeneratorDrawsNothingButKeepsItsParameters)
+TEST_F(DrillWindow, CommandWithoutDrillDrawsNothing)
 {
-    CDrill drill(DrillTopic::LinearGraph, 0);
+    // 2772 is a lesson command of the menu that opens no drill.
+    CDrill drill(2772, 0);
     drill.initialize();
-    EXPECT_EQ(drill.params(), (DrillParams{-4, -3}));
+    EXPECT_EQ(drill.params(), DrillParams{});
     EXPECT_TRUE(drill.recordPaint().empty());
     drill.pressButton(kAnswerId);
     EXPECT_TRUE(drill.recordPaint().empty());
