@@ -1,5 +1,6 @@
 #include "drill/DrillGenerators.h"
 #include "drill/LogDrill.h"
+#include "drill/MatrixDrills.h"
 
 #include <array>
 
@@ -13,6 +14,8 @@ struct GeneratorEntry
 
 constexpr std::array kGenerators = {
     GeneratorEntry{DrillTopic::Logarithm, &drawLogarithmDrill},
+    GeneratorEntry{DrillTopic::MatrixBasics, &drawMatrixBasicsDrill},
+    GeneratorEntry{DrillTopic::Simultaneous, &drawSimultaneousDrill},
 };
 
 } // namespace
