@@ -1,4 +1,5 @@
 #include "lessons/matrix/Matrix.h"
+#include "drill/Drill.h"
 #include "mathcore/MatrixDrawing.h"
 #include "mathcore/NumberText.h"
 #include "tests/lessons/LessonTestSupport.h"
@@ -302,6 +303,29 @@ TEST_F(MatrixBasicsTest, ABadFieldKeepsTheShownOperation)
     EXPECT_EQ(window.operation(), 2);
     EXPECT_EQ(window.focusedControl(), 113);
     EXPECT_TRUE(hasLine(window.recordPaint(), text(11, 126, "A+B =")));
+}
+
+TEST(MatrixDrillButton, OpensTheDrillOfTheModeWithTheModeAsVariant)
+{
+    for (const std::int16_t mode : {0, 1}) {
+        CMatrix window;
+        window.setModeFlag(mode);
+        window.initialize();
+        int topic = 0;
+        int variant = -1;
+        const LessonWindow::ModalHook previous =
+            LessonWindow::setModalHook([&](LessonWindow &opened) {
+                if (auto *drill = dynamic_cast<CDrill *>(&opened)) {
+                    topic = drill->topic();
+                    variant = drill->variant();
+                }
+                return 0;
+            });
+        window.pressButton(133);
+        LessonWindow::setModalHook(previous);
+        EXPECT_EQ(topic, mode == 0 ? 2792 : 2793);
+        EXPECT_EQ(variant, mode);
+    }
 }
 
 } // namespace
