@@ -168,22 +168,20 @@ void CMatrix::drawSystemHeading(Canvas &canvas)
     canvas.textOut(2 * cw, 7 * ch, u"A");
     drawMatrix(canvas, 3, 7, u"x", u"y");
     canvas.textOut(6 * cw, 7 * ch, u"= B");
-    {
-        TextColorScope red(canvas, Colors::Red);
-        canvas.textOut(12 * cw, 7 * ch, u"この両辺に Aの逆行列を");
-        canvas.textOut(12 * cw, 8 * ch, u"かける。");
-    }
-    TextColorScope blue(canvas, Colors::Blue);
-    drawMatrix(canvas, 2, 10, u"x", u"y");
-    canvas.textOut(5 * cw, 10 * ch, u"=");
-    drawInverseName(canvas, u"A", 6 * cw, 10 * ch);
-    canvas.textOut(8 * cw + 4, 10 * ch, u"B =");
+    TextColorScope red(canvas, Colors::Red);
+    canvas.textOut(12 * cw, 7 * ch, u"この両辺に Aの逆行列を");
+    canvas.textOut(12 * cw, 8 * ch, u"かける。");
 }
 
 void CMatrix::drawSolution(Canvas &canvas)
 {
+    // (x, y) = A^-1 B = (inverse)(p, q) = (x, y) worked out.
     const int cw = m_metrics.m_unitX;
     const int ch = m_metrics.m_unitY;
+    drawMatrix(canvas, 2, 10, u"x", u"y");
+    canvas.textOut(5 * cw, 10 * ch, u"=");
+    drawInverseName(canvas, u"A", 6 * cw, 10 * ch);
+    canvas.textOut(8 * cw + 4, 10 * ch, u"B =");
     const InverseRows inverse = InverseMatrixRows(m_a);
     const int width = drawMatrix(canvas, 11, 10, inverse.first, inverse.second);
     drawMatrix(canvas, width + 12, 10, row(u"%lld", m_b.a11), row(u"%lld", m_b.a21));
@@ -194,6 +192,7 @@ void CMatrix::drawSolution(Canvas &canvas)
 
 void CMatrix::drawSingularVerdict(Canvas &canvas)
 {
+    // Without an inverse the line (x, y) = A^-1 B is left out: the refusal takes its place.
     const int cw = m_metrics.m_unitX;
     const int ch = m_metrics.m_unitY;
     canvas.textOut(6 * cw, 10 * ch, kNoInverse);

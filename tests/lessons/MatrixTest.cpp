@@ -153,6 +153,7 @@ TEST_F(MatrixSystemTest, SolvesTheDefaultSystemByTheInverseAtOnce)
                                     "pen solid 1 #0000ff", "arc 121 162 193 234 121 180 121 216",
                                     "arc 143 162 215 234 215 216 215 180"}));
     EXPECT_TRUE(hasSequence(lines, {text(242, 180, "5"), text(242, 198, "7")}));
+    EXPECT_TRUE(hasSequence(lines, {text(55, 180, "="), text(66, 180, "A")}));
     EXPECT_TRUE(
         hasSequence(lines, {text(99, 216, "="), text(132, 216, "5"), text(132, 234, "-2")}));
     // The heading: the shadowed yellow box and the red hint.
@@ -184,6 +185,7 @@ TEST_F(MatrixSystemTest, JudgesASingularSystemOnBothColumns)
         EXPECT_TRUE(hasLine(lines, text(66, 180, "逆行列は存在しません。"))) << row.verdict;
         EXPECT_TRUE(hasLine(lines, text(66, 216, row.verdict))) << row.verdict;
         EXPECT_TRUE(linesStartingWith(lines, "text 132 180").empty()) << "no inverse drawn";
+        EXPECT_FALSE(hasLine(lines, text(92, 180, "B ="))) << "no line (x, y) = A^-1 B";
     }
 }
 
