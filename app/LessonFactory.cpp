@@ -6,6 +6,8 @@
 #include "lessons/functions/Onefunc.h"
 #include "lessons/functions/Prepare.h"
 #include "lessons/functions/Twofunc.h"
+#include "lessons/matrix/Matrix.h"
+#include "lessons/matrix/Trans.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 
@@ -27,6 +29,8 @@ const std::map<std::string_view, Factory> &factories()
         {"CTwofunc", [](QWidget *p) { return std::make_unique<CTwofunc>(p); }},
         {"COnefnc2", [](QWidget *p) { return std::make_unique<COnefnc2>(p); }},
         {"CFbunsu", [](QWidget *p) { return std::make_unique<CFbunsu>(p); }},
+        {"CMatrix", [](QWidget *p) { return std::make_unique<CMatrix>(p); }},
+        {"CTrans", [](QWidget *p) { return std::make_unique<CTrans>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };

@@ -4,6 +4,7 @@
 #include "drill/GraphDrills.h"
 #include "drill/LogDrill.h"
 #include "drill/TrigDrills.h"
+#include "drill/MatrixDrills.h"
 
 #include <array>
 
@@ -29,6 +30,8 @@ constexpr std::array kGenerators = {
     GeneratorEntry{DrillTopic::EquationGraph, &drawEquationGraphDrill},
     GeneratorEntry{DrillTopic::FractionalShift, &drawFractionalShiftDrill},
     GeneratorEntry{DrillTopic::SetCorrespondence, &drawCorrespondenceDrill},
+    GeneratorEntry{DrillTopic::MatrixBasics, &drawMatrixBasicsDrill},
+    GeneratorEntry{DrillTopic::Simultaneous, &drawSimultaneousDrill},
 };
 
 } // namespace

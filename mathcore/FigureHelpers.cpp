@@ -244,3 +244,10 @@ void DrawMaskBitmap(Canvas &canvas, int x, int y)
 {
     canvas.drawBitmap(x, y, kMarkerBitmapId);
 }
+
+int PixelFromDouble(double value)
+{
+    constexpr double kLimit = 1.0e8;
+    if (std::isnan(value)) return 0;
+    return static_cast<int>(std::clamp(std::trunc(value), -kLimit, kLimit));
+}

@@ -46,3 +46,7 @@ void DrawArrow(Canvas &canvas, LessonMetrics &metrics, int x1, int y1, int x2, i
 /// Copies the marker picture (`kMarkerBitmapId`) with its top-left corner at (x, y) with the AND
 /// raster operation: its white ground leaves the figure unchanged.
 void DrawMaskBitmap(Canvas &canvas, int x, int y);
+
+/// A computed coordinate as a pixel: truncated toward zero and held within +-1e8 pixels (far
+/// outside any window), NaN as 0, so converting any double is defined.
+int PixelFromDouble(double value);

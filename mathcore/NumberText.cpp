@@ -354,3 +354,16 @@ int EvaluateFractionProduct(std::u16string &text)
     }
     return lastNumerator != 0 ? 1 : 0;
 }
+
+std::u16string FormatWideFraction(std::int64_t num, std::int64_t den)
+{
+    if (num == 0) return u"0";
+    const std::int64_t g = reducingDivisor(num, den);
+    num /= g;
+    den /= g;
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    return fractionText(num, den);
+}

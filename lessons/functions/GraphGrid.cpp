@@ -7,21 +7,12 @@
 
 namespace {
 
-// Pixel offsets far outside any window; clamping keeps the conversion to int defined for any value.
-constexpr double kPixelLimit = 1.0e8;
-
 std::u16string gridLabel(int value)
 {
     return formatText(value >= 0 ? u" %d" : u"%d", value);
 }
 
 } // namespace
-
-int PixelOffset(double value)
-{
-    if (std::isnan(value)) return 0;
-    return static_cast<int>(std::clamp(std::trunc(value), -kPixelLimit, kPixelLimit));
-}
 
 int GridStepFor(double magnitude)
 {
@@ -59,12 +50,12 @@ void DrawSignedGrid(Canvas &canvas, const SignedGrid &grid)
 
 int GraphGrid::row(double y) const
 {
-    return originY() - PixelOffset(y * m_unit / m_step);
+    return originY() - PixelFromDouble(y * m_unit / m_step);
 }
 
 int GraphGrid::column(double x) const
 {
-    return originX() + PixelOffset(x * m_unit / m_step);
+    return originX() + PixelFromDouble(x * m_unit / m_step);
 }
 
 void GraphGrid::drawSquare(Canvas &canvas) const

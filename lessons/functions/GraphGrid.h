@@ -1,15 +1,12 @@
 #pragma once
 
+#include "mathcore/FigureHelpers.h"
 #include "ui/Canvas.h"
 
 /// The value of one grid cell for a graph whose largest magnitude (already truncated toward zero)
 /// is `magnitude`: 2 below 10, 20 below 100, 200 up to 1000 and 2000 beyond, so that the ten
 /// cells of the grid keep the figure's numbers in view.
 int GridStepFor(double magnitude);
-
-/// A real pixel offset as an int: truncated toward zero and saturated far outside any window (NaN
-/// gives 0), so that no value of a figure ever reaches an out-of-range conversion.
-int PixelOffset(double value);
 
 /// The larger of |trunc(first)| and |trunc(second)|, computed in double precision so that no
 /// value wraps, whatever its size.

@@ -235,11 +235,11 @@ void COnefnc2::drawLine(Canvas &canvas) const
     }
     const float slope = static_cast<float>(p1.y - p2.y) / static_cast<float>(p1.x - p2.x);
     const auto endAt = [&](int x) {
-        const int y = p1.y + PixelOffset(static_cast<float>(x - p1.x) * slope);
+        const int y = p1.y + PixelFromDouble(static_cast<float>(x - p1.x) * slope);
         if (y < 3 * v)
-            return Point{p1.x + PixelOffset(static_cast<float>(3 * v - p1.y) / slope), 3 * v};
+            return Point{p1.x + PixelFromDouble(static_cast<float>(3 * v - p1.y) / slope), 3 * v};
         if (y > 13 * v)
-            return Point{p1.x + PixelOffset(static_cast<float>(13 * v - p1.y) / slope), 13 * v};
+            return Point{p1.x + PixelFromDouble(static_cast<float>(13 * v - p1.y) / slope), 13 * v};
         return Point{x, y};
     };
     const Point start = endAt(2 * v);
@@ -274,7 +274,7 @@ void COnefnc2::drawCircle(Canvas &canvas) const
     // Upper half red, lower half blue, around the first point through the second.
     const double dx = m_point2.x - m_point1.x;
     const double dy = m_point2.y - m_point1.y;
-    const int radius = PixelOffset(std::sqrt(dy * dy + dx * dx));
+    const int radius = PixelFromDouble(std::sqrt(dy * dy + dx * dx));
     const int cx = m_point1.x;
     const int cy = m_point1.y;
     ClipScope clip(canvas, grid().square());

@@ -240,14 +240,14 @@ TEST(FbunsuDrill, OpensTheDrillOnTopic2782VariantZero)
     EXPECT_EQ(variant, 0);
 }
 
-TEST(PixelOffset, TruncatesTowardZeroAndSaturatesFarOutside)
+TEST(PixelFromDouble, TruncatesTowardZeroAndSaturatesFarOutside)
 {
     constexpr double inf = std::numeric_limits<double>::infinity();
     const std::pair<double, int> rows[] = {
         {2.9, 2}, {-2.9, -2}, {1e300, 100000000}, {-inf, -100000000}, {std::nan(""), 0},
     };
     for (const auto &[value, expected] : rows)
-        EXPECT_EQ(PixelOffset(value), expected) << value;
+        EXPECT_EQ(PixelFromDouble(value), expected) << value;
     // A curve value next to the pole (a / (x - b) with x - b tiny) lands far outside, defined.
     EXPECT_EQ(GraphGrid(19, 2).row(2.0 / 1e-300), 152 - 100000000);
 }
