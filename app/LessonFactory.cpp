@@ -1,9 +1,11 @@
 #include "app/LessonTable.h"
 #include "biorhythm/BioRythm.h"
 #include "fractal/Fractal.h"
+#include "lessons/functions/Eqgraph.h"
 #include "lessons/functions/Onefunc.h"
 #include "lessons/functions/Prepare.h"
 #include "lessons/functions/Twofunc.h"
+#include "lessons/functions/Unequal.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 
@@ -23,6 +25,8 @@ const std::map<std::string_view, Factory> &factories()
         {"CPrepare", [](QWidget *p) { return std::make_unique<CPrepare>(p); }},
         {"COnefunc", [](QWidget *p) { return std::make_unique<COnefunc>(p); }},
         {"CTwofunc", [](QWidget *p) { return std::make_unique<CTwofunc>(p); }},
+        {"CEqGraph", [](QWidget *p) { return std::make_unique<CEqGraph>(p); }},
+        {"CUnequal", [](QWidget *p) { return std::make_unique<CUnequal>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };

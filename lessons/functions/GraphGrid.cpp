@@ -69,19 +69,21 @@ int GraphGrid::column(double x) const
 void GraphGrid::drawSquare(Canvas &canvas) const
 {
     const int v = m_unit;
-    canvas.fillRect(square(), Colors::Yellow);
+    const Rect area = square();
+    canvas.fillRect(area, Colors::Yellow);
     PenScope axes(canvas, Pen{PenStyle::Solid, 2, Colors::Black});
-    canvas.moveTo(8 * v, 3 * v);
-    canvas.lineTo(8 * v, 13 * v);
-    canvas.textOut(8 * v - 4, 2 * v, u"y");
-    canvas.moveTo(3 * v, 8 * v);
-    canvas.lineTo(13 * v, 8 * v);
-    canvas.textOut(13 * v + 2, 8 * v - v / 2, u"x");
+    canvas.moveTo(originX(), 3 * v);
+    canvas.lineTo(originX(), 13 * v);
+    canvas.textOut(originX() - 4, 2 * v, u"y");
+    canvas.moveTo(area.left, 8 * v);
+    canvas.lineTo(area.right, 8 * v);
+    canvas.textOut(area.right + 2, 8 * v - v / 2, u"x");
 }
 
 void GraphGrid::drawDottedGrid(Canvas &canvas) const
 {
     const int v = m_unit;
-    DrawSignedGrid(canvas, SignedGrid{Point{8 * v, 8 * v}, v, m_step, 3 * v, 13 * v, 3 * v, 13 * v,
-                                      2 * v / 3});
+    const Rect area = square();
+    DrawSignedGrid(canvas, SignedGrid{Point{originX(), 8 * v}, v, m_step, area.left, area.right,
+                                      3 * v, 13 * v, 2 * v / 3});
 }

@@ -30,16 +30,22 @@ struct SignedGrid
 void DrawSignedGrid(Canvas &canvas, const SignedGrid &grid);
 
 /// The 10 x 10 graph square of the function lessons: pixels 3v..13v both ways for a layout unit v,
-/// origin at (8v, 8v), one cell of v pixels standing for `step` in both directions.
+/// origin at (8v, 8v), one cell of v pixels standing for `step` in both directions. A grid with
+/// another `originColumn` c is moved sideways: columns (c - 5)v..(c + 5)v, origin at (cv, 8v).
 class GraphGrid
 {
 public:
-    GraphGrid(int unit, int step) : m_unit(unit), m_step(step) {}
+    GraphGrid(int unit, int step, int originColumn = 8)
+        : m_unit(unit), m_step(step), m_originColumn(originColumn)
+    {}
 
     int unit() const { return m_unit; }
     int step() const { return m_step; }
-    Rect square() const { return Rect{3 * m_unit, 3 * m_unit, 13 * m_unit, 13 * m_unit}; }
-    int originX() const { return 8 * m_unit; }
+    Rect square() const
+    {
+        return Rect{originX() - 5 * m_unit, 3 * m_unit, originX() + 5 * m_unit, 13 * m_unit};
+    }
+    int originX() const { return m_originColumn * m_unit; }
     int originY() const { return 8 * m_unit; }
 
     /// Pixel row of the value y: 8v - trunc(y * v / step).
@@ -56,4 +62,5 @@ public:
 private:
     int m_unit;
     int m_step;
+    int m_originColumn;
 };
