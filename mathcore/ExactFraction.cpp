@@ -2,7 +2,6 @@
 
 #include "mathcore/TextFormat.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <numeric>
@@ -74,64 +73,4 @@ std::u16string FormatExactFraction(ExactFraction value)
 {
     if (value.den == 1) return formatText(u"%lld", value.num);
     return formatText(u"%lld/%lld", value.num, value.den);
-}
-
-std::optional<ExactFraction> EvaluatePolynomialAt(std::int64_t x, const TermTable &table)
-{
-    ExactFraction sum;
-    const int count = CountTerms(table);
-    for (int i = 0; i < count; ++i) {
-        const TermSlot &slot = table.slots[static_cast<std::size_t>(i)];
-        std::optional<ExactFraction> term = MakeExactFraction(slot.coefNum, slot.coefDen);
-        const std::optional<ExactFraction> power = MakeExactFraction(x, 1);
-        const std::optional<ExactFraction> inverse = MakeExactFraction(1, x);
-        for (int k = 0; term && k < slot.numLetters.size(); ++k)
-            term = MultiplyExact(*term, *power);
-        for (int k = 0; term && k < slot.denLetters.size(); ++k)
-            term = inverse ? MultiplyExact(*term, *inverse) : std::nullopt;
-        if (term) term = AddExact(sum, *term);
-        if (!term) return std::nullopt;
-        sum = *term;
-    }
-    return sum;
-}
-
-CollectResult CollectQuadratic(const TermTable &table, int sign, QuadraticCoefficients &out)
-{
-    const int count = CountTerms(table);
-    for (int i = 0; i < count; ++i) {
-        const TermSlot &slot = table.slots[static_cast<std::size_t>(i)];
-        const int degree = slot.numLetters.size();
-        if (degree > 2) return CollectResult::DegreeTooHigh;
-        const auto term = MakeExactFraction(sign * slot.coefNum, slot.coefDen);
-        const auto sum =
-            term ? AddExact(out[static_cast<std::size_t>(degree)], *term) : std::nullopt;
-        if (!sum) return CollectResult::TooLarge;
-        out[static_cast<std::size_t>(degree)] = *sum;
-    }
-    return CollectResult::Ok;
-}
-
-int HighestLetterCount(const TermTable &table)
-{
-    int degree = 0;
-    for (int i = 0; i < CountTerms(table); ++i)
-        degree = std::max(degree, table.slots[static_cast<std::size_t>(i)].numLetters.size());
-    return degree;
-}
-
-std::u16string FormatQuadraticSum(const QuadraticCoefficients &coefficients)
-{
-    TermTable table;
-    const std::u16string_view letters[] = {u"", u"x", u"xx"};
-    for (std::size_t degree = 0; degree < 3; ++degree) {
-        TermSlot &slot = table.slots[2 - degree];
-        slot.numLetters = LetterText(letters[degree]);
-        slot.coefNum = static_cast<std::int16_t>(coefficients[degree].num);
-        slot.coefDen = static_cast<std::int16_t>(coefficients[degree].den);
-        slot.used = true;
-    }
-    std::u16string text;
-    FormatTermList(text, table);
-    return text;
 }

@@ -3,6 +3,7 @@
 #include "drill/Drill.h"
 #include "lessons/functions/XFormula.h"
 #include "mathcore/FormulaDrawing.h"
+#include "mathcore/QuadraticText.h"
 #include "mathcore/TermAlgebra.h"
 #include "mathcore/TextFormat.h"
 #include "resources/DialogTemplates.h"
@@ -50,16 +51,9 @@ void CEqGraph::OnInitDialog()
     }
     setControlText(kFieldF, u"-x^2+2x+2");
     setControlText(kFieldG, m_g);
-    TermTable f;
-    TermTable g;
-    ParseTermList(m_f, f);
-    ParseTermList(m_g, g);
     Worked worked;
-    work(f, g, worked);
-    m_coefficients = worked.coefficients;
-    m_discriminant = worked.discriminant;
-    m_mappingF = worked.mappingF;
-    m_mappingG = worked.mappingG;
+    work(ReadQuadraticText(m_f).coefficients, ReadQuadraticText(m_g).coefficients, worked);
+    store(worked);
 }
 
 bool CEqGraph::refuse(std::u16string_view message, int fieldId)
@@ -71,13 +65,13 @@ bool CEqGraph::refuse(std::u16string_view message, int fieldId)
 
 void CEqGraph::OnStart()
 {
-    // The texts are checked and worked out first; only a text that passed is stored and drawn, the
-    // fields keep what was typed.
-    std::u16string f;
-    std::u16string g;
-    TermTable fTable;
-    TermTable gTable;
-    if (!readF(f, fTable) || !readG(g, gTable)) return;
+    // The texts are checked and worked out first; only texts that passed are stored and drawn,
+    // the fields keep what was typed.
+    std::u16string f = controlText(kFieldF, kFormulaFieldChars);
+    std::u16string g = controlText(kFieldG, kFormulaFieldChars);
+    QuadraticCoefficients fCoefficients;
+    QuadraticCoefficients gCoefficients;
+    if (!readF(f, fCoefficients) || !readG(g, gCoefficients)) return;
     if (const std::u16string_view message = CheckXFormulaCharacters(f); !message.empty()) {
         refuse(message, kFieldF);
         return;
@@ -87,48 +81,54 @@ void CEqGraph::OnStart()
         return;
     }
     Worked worked;
-    if (!work(fTable, gTable, worked)) return;
+    if (!work(fCoefficients, gCoefficients, worked)) return;
     m_f = std::move(f);
     m_g = std::move(g);
-    m_coefficients = worked.coefficients;
-    m_discriminant = worked.discriminant;
-    m_mappingF = worked.mappingF;
-    m_mappingG = worked.mappingG;
+    store(worked);
     invalidate(true);
 }
 
-bool CEqGraph::readF(std::u16string &f, TermTable &table)
+bool CEqGraph::readF(std::u16string &f, QuadraticCoefficients &coefficients)
 {
-    f = controlText(kFieldF, kFormulaFieldChars);
     const int code = ExpandXFormula(f, Equation);
     if (code == -8) return refuse(kNotQuadraticMessage, kFieldF);
     if (code < 0) return refuse(kSymbolMessage, kFieldF);
-    ParseTermList(f, table);
-    if (!table.exact) return refuse(kTooLargeMessage, kFieldF);
-    if (HighestLetterCount(table) != 2) return refuse(kNotQuadraticMessage, kFieldF);
+    const QuadraticReading reading = ReadQuadraticText(f);
+    if (reading.status == QuadraticReading::Status::Unreadable)
+        return refuse(kSymbolMessage, kFieldF);
+    if (reading.status == QuadraticReading::Status::TooLarge)
+        return refuse(kTooLargeMessage, kFieldF);
+    if (reading.degree != 2) return refuse(kNotQuadraticMessage, kFieldF);
+    coefficients = reading.coefficients;
     return true;
 }
 
-bool CEqGraph::readG(std::u16string &g, TermTable &table)
+bool CEqGraph::readG(std::u16string &g, QuadraticCoefficients &coefficients)
 {
-    g = controlText(kFieldG, kFormulaFieldChars);
     if (g.empty()) return refuse(kEmptyMessage, kFieldG);
     const int code = ExpandXFormula(g, Equation);
     if (code == -8) return refuse(kDegreeTooHighMessage, kFieldG);
     if (code < 0) return refuse(kSymbolMessage, kFieldG);
-    ParseTermList(g, table);
-    if (!table.exact) return refuse(kTooLargeMessage, kFieldG);
-    if (HighestLetterCount(table) > 1) return refuse(kDegreeTooHighMessage, kFieldG);
+    const QuadraticReading reading = ReadQuadraticText(g);
+    if (reading.status == QuadraticReading::Status::Unreadable)
+        return refuse(kSymbolMessage, kFieldG);
+    if (reading.status == QuadraticReading::Status::TooLarge)
+        return refuse(kTooLargeMessage, kFieldG);
+    if (reading.degree > 1) return refuse(kDegreeTooHighMessage, kFieldG);
+    coefficients = reading.coefficients;
     return true;
 }
 
-bool CEqGraph::work(const TermTable &f, const TermTable &g, Worked &worked)
+bool CEqGraph::work(const QuadraticCoefficients &f, const QuadraticCoefficients &g, Worked &worked)
 {
-    // (3): f - g = 0, collected by degree. Every part is exact in 64 bits; what the figure writes
-    // with the term table's 16-bit coefficients must fit them.
+    // (3): f - g = 0. Every part is exact in 64 bits; what the figure writes through the term
+    // table's 16-bit coefficients must fit them.
     QuadraticCoefficients &q = worked.coefficients;
-    if (CollectQuadratic(f, 1, q) != CollectResult::Ok) return refuse(kTooLargeMessage, kFieldF);
-    if (CollectQuadratic(g, -1, q) != CollectResult::Ok) return refuse(kTooLargeMessage, kFieldG);
+    for (std::size_t power = 0; power < 3; ++power) {
+        const auto difference = AddExact(f[power], ExactFraction{-g[power].num, g[power].den});
+        if (!difference) return refuse(kTooLargeMessage, kFieldF);
+        q[power] = *difference;
+    }
     if (q[2].num == 0) return refuse(kNotQuadraticMessage, kFieldF);
     if (!std::all_of(q.begin(), q.end(), FitsInt16)) return refuse(kTooLargeMessage, kFieldF);
     // D = B^2 - 4AC.
@@ -145,6 +145,14 @@ bool CEqGraph::work(const TermTable &f, const TermTable &g, Worked &worked)
     worked.mappingF = *mappingF;
     worked.mappingG = *mappingG;
     return true;
+}
+
+void CEqGraph::store(const Worked &worked)
+{
+    m_coefficients = worked.coefficients;
+    m_discriminant = worked.discriminant;
+    m_mappingF = worked.mappingF;
+    m_mappingG = worked.mappingG;
 }
 
 void CEqGraph::OnPaint(Canvas &canvas)

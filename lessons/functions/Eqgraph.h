@@ -1,8 +1,8 @@
 #pragma once
 
 #include "lessons/functions/SetMapping.h"
-#include "mathcore/ExactFraction.h"
 #include "mathcore/LessonMetrics.h"
+#include "mathcore/QuadraticText.h"
 #include "ui/LessonWindow.h"
 
 #include <cstdint>
@@ -43,9 +43,10 @@ private:
     };
 
     void OnStart();
-    bool readF(std::u16string &f, TermTable &table);
-    bool readG(std::u16string &g, TermTable &table);
-    bool work(const TermTable &f, const TermTable &g, Worked &worked);
+    bool readF(std::u16string &f, QuadraticCoefficients &coefficients);
+    bool readG(std::u16string &g, QuadraticCoefficients &coefficients);
+    bool work(const QuadraticCoefficients &f, const QuadraticCoefficients &g, Worked &worked);
+    void store(const Worked &worked);
     bool refuse(std::u16string_view message, int fieldId);
 
     void paintFrame(Canvas &canvas);

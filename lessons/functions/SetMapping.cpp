@@ -1,15 +1,14 @@
 #include "lessons/functions/SetMapping.h"
 
-#include "mathcore/ExactFraction.h"
 #include "mathcore/FigureHelpers.h"
 #include "mathcore/NumberText.h"
 #include "mathcore/TextFormat.h"
 
-std::optional<SetMapping> MapSetX(const TermTable &table)
+std::optional<SetMapping> MapSetX(const QuadraticCoefficients &coefficients)
 {
     SetMapping mapping;
     for (int i = 0; i < SetMapping::kSize; ++i) {
-        const std::optional<ExactFraction> value = EvaluatePolynomialAt(i - 2, table);
+        const std::optional<ExactFraction> value = EvaluatePolynomialAt(i - 2, coefficients);
         if (!value || !FitsInt16(*value)) return std::nullopt;
         FormatFraction(static_cast<std::int16_t>(value->num), static_cast<std::int16_t>(value->den),
                        mapping.valueTexts[static_cast<std::size_t>(i)]);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mathcore/LessonMetrics.h"
-#include "mathcore/TermTable.h"
+#include "mathcore/QuadraticText.h"
 #include "ui/Canvas.h"
 
 #include <array>
@@ -19,11 +19,11 @@ struct SetMapping
     std::array<int, kSize> targets{0, 1, 2, 3, 4};
 };
 
-/// Evaluates the sum in `table` at x = -2..2 (EvaluatePolynomialAt) and writes each value with
+/// Evaluates the polynomial at x = -2..2 (EvaluatePolynomialAt) and writes each value with
 /// FormatFraction; then, for the entries 4, 3, 2, 1 in this order, an entry whose text equals that
 /// of an earlier entry (the first one found from entry 0 on) loses its text and points at it.
 /// nullopt when a value does not fit a 16-bit fraction.
-std::optional<SetMapping> MapSetX(const TermTable &table);
+std::optional<SetMapping> MapSetX(const QuadraticCoefficients &coefficients);
 
 /// Draws diagram `k` (0 on the left, 1 on the right) with the layout units u and v of `metrics`,
 /// in the current brush: the ellipse of X centred at cx = (28k + 8)u, half-width 3u, from 6v to

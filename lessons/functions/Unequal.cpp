@@ -3,8 +3,8 @@
 #include "drill/Drill.h"
 #include "lessons/functions/GraphGrid.h"
 #include "lessons/functions/XFormula.h"
-#include "mathcore/ExactFraction.h"
 #include "mathcore/FormulaDrawing.h"
+#include "mathcore/QuadraticText.h"
 #include "mathcore/TermAlgebra.h"
 #include "resources/DialogTemplates.h"
 
@@ -23,27 +23,17 @@ constexpr int kOriginColumn = 6;
 constexpr std::u16string_view kDefaultText = u"-xx/10>x+2";
 constexpr std::u16string_view kDegreeMessage = u"次数が大き過ぎます。";
 
-/// What one side of the inequality reads as.
-enum class SideReading
-{
-    Ok,
-    DegreeTooHigh,
-    TooLarge
-};
+using Status = QuadraticReading::Status;
 
-SideReading readSide(std::u16string_view text, CUnequal::Coefficients &out)
+/// Reads one side into c, b, a; terms of the same degree are added (2x+x is 3x).
+Status readSide(std::u16string_view text, CUnequal::Coefficients &out)
 {
-    TermTable table;
-    ParseTermList(text, table);
-    if (!table.exact) return SideReading::TooLarge;
-    // Terms of the same degree are added: 2x+x is 3x.
-    QuadraticCoefficients exact{};
-    const CollectResult result = CollectQuadratic(table, 1, exact);
-    if (result == CollectResult::TooLarge) return SideReading::TooLarge;
-    if (result == CollectResult::DegreeTooHigh) return SideReading::DegreeTooHigh;
-    for (std::size_t i = 0; i < 3; ++i)
-        out[i] = static_cast<double>(exact[i].num) / static_cast<double>(exact[i].den);
-    return SideReading::Ok;
+    const QuadraticReading reading = ReadQuadraticText(text);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const ExactFraction &c = reading.coefficients[i];
+        out[i] = static_cast<double>(c.num) / static_cast<double>(c.den);
+    }
+    return reading.status;
 }
 
 /// The larger of |trunc(x)| and |trunc(y)| at the side's vertex: x = -b/2a (0 for a line),
@@ -87,7 +77,7 @@ void CUnequal::OnStart()
         message = kSymbolMessage;
     else
         message = CheckXFormulaCharacters(text);
-    if (message.empty() && !accept(std::move(text))) message = kTooLargeMessage;
+    if (message.empty()) message = accept(std::move(text));
     if (!message.empty()) {
         // The field keeps what was typed; the figure keeps the last accepted inequality.
         messageBox(message);
@@ -98,24 +88,25 @@ void CUnequal::OnStart()
     invalidateRect(Rect{v, v, 26 * v, 13 * v}, true);
 }
 
-bool CUnequal::accept(std::u16string text)
+std::u16string_view CUnequal::accept(std::u16string text)
 {
     const std::size_t relation = text.find_first_of(u"<>");
     const std::u16string leftText = text.substr(0, relation);
     const std::u16string rightText = text.substr(relation + 1);
     Coefficients left{};
     Coefficients right{};
-    const SideReading l = readSide(leftText, left);
-    const SideReading r = readSide(rightText, right);
-    if (l == SideReading::TooLarge || r == SideReading::TooLarge) return false;
-    m_degreeError = l == SideReading::DegreeTooHigh || r == SideReading::DegreeTooHigh;
+    const Status l = readSide(leftText, left);
+    const Status r = readSide(rightText, right);
+    if (l == Status::Unreadable || r == Status::Unreadable) return kSymbolMessage;
+    if (l == Status::TooLarge || r == Status::TooLarge) return kTooLargeMessage;
+    m_degreeError = l == Status::DegreeTooHigh || r == Status::DegreeTooHigh;
     m_sign = text[relation] == u'<' ? 1 : -1;
     m_left = left;
     m_right = right;
     m_leftText = leftText;
     m_rightText = rightText;
     m_text = std::move(text);
-    return true;
+    return {};
 }
 
 void CUnequal::OnPaint(Canvas &canvas)

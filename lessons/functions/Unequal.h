@@ -44,7 +44,9 @@ private:
     };
 
     void OnStart();
-    bool accept(std::u16string text);
+    /// Stores an inequality that passed the character checks; returns the message that refuses
+    /// it instead, or an empty view.
+    std::u16string_view accept(std::u16string text);
     void drawPanel(Canvas &canvas);
     int gridStep() const;
     std::array<Interval, 2> drawLeftCurve(Canvas &canvas, const GraphGrid &grid);

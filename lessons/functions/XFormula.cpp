@@ -38,15 +38,22 @@ std::u16string_view checkDenominator(std::u16string_view text, std::size_t slash
     return {};
 }
 
+/// True when the number around the '.' at `point` already has a '.' before it ("1.2.3").
+bool secondPoint(std::u16string_view text, std::size_t point)
+{
+    for (std::size_t i = point; i-- > 0 && (isDigit(text[i]) || text[i] == u'.');) {
+        if (text[i] == u'.') return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int ExpandXFormula(std::u16string &text, int kind)
 {
     int code = CheckExpressionText(text, kind);
     if (code == 1) code = ExpandPowers(text, text);
-    if (code < 0) return code;
-    if (text.find_first_of(u"()") != std::u16string::npos) return -1;
-    return 0;
+    return code;
 }
 
 std::u16string_view CheckXFormulaCharacters(std::u16string_view text)
@@ -59,6 +66,7 @@ std::u16string_view CheckXFormulaCharacters(std::u16string_view text)
                 return message;
         }
         if (isSign(c) && i > 0 && isSign(text[i - 1])) return kSymbolMessage;
+        if (c == u'.' && secondPoint(text, i)) return kSymbolMessage;
     }
     return {};
 }

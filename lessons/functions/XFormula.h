@@ -14,14 +14,12 @@ inline constexpr std::u16string_view kLetterDenominatorMessage = u"分母に文�
 inline constexpr std::u16string_view kTooLargeMessage = u"数が大きすぎます。";
 
 /// Checks `text` with CheckExpressionText of `kind` and, when it holds a '^', writes its powers out
-/// in place with ExpandPowers. Returns the check's or the expansion's code (0 or negative). A text
-/// that still holds a bracket afterwards gives -1: the term tables read no brackets, and a bracket
-/// read as a plain factor would silently change the formula.
+/// in place with ExpandPowers. Returns the check's or the expansion's code (0 or negative).
 int ExpandXFormula(std::u16string &text, int kind);
 
 /// The character checks of a formula in x, in order, as the message they give (empty when the text
 /// passes): a letter other than 'x'; a '/' followed by '0' without a digit 1-9 after it; a
 /// denominator (an optional sign, then digits and '.') followed directly by a letter; a '/' with no
-/// number after it, or a sign directly after a sign (the symbol message: "x/*x" and "x--1" would
-/// be read as other formulas).
+/// number after it, a sign directly after a sign or a number with two points (the symbol message:
+/// "x/*x", "x--1" and "1.2.3" would be read as other formulas).
 std::u16string_view CheckXFormulaCharacters(std::u16string_view text);
