@@ -122,6 +122,28 @@ TEST(EqGraphEquation, WorksOutTheDiscriminantAndItsVerdict)
     }
 }
 
+TEST(EqGraphEquation, TwoTextsOfFullLengthAreWrittenWhole)
+{
+    MessageRecorder messages;
+    CEqGraph window;
+    window.initialize();
+    std::u16string f = u"xx";
+    std::u16string g = u"x";
+    while (f.size() < 63)
+        f += u"+1";
+    while (g.size() < 63)
+        g += u"-1";
+    f.resize(63);
+    g.resize(63);
+    startWith(window, f, g);
+    ASSERT_TRUE(messages.texts.empty());
+    EXPECT_EQ(window.f().size(), 63u);
+    // f=g has 127 characters: the remark stands at (127 + 6)u.
+    const auto lines = window.recordPaint();
+    EXPECT_TRUE(hasLine(lines, "text 1064 140 \"を変形して\""));
+    EXPECT_TRUE(hasLine(lines, "text 1064 160 \"･･･(3)\""));
+}
+
 TEST(EqGraph, RefusesAtStartAndKeepsTheFigure)
 {
     struct Row

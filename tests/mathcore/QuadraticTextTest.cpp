@@ -137,4 +137,29 @@ TEST(QuadraticText, EvaluatesAndWritesTheCollectedSum)
     EXPECT_EQ(FormatQuadraticSum({{{1, 1}, {-2, 1}, {1, 1}}}), u"xx-2x+1");
 }
 
+TEST(QuadraticText, RandomTextsGiveAStatusAndNeverAWrongDegree)
+{
+    // Texts of the characters a formula can hold after its check (run under the sanitizers): each
+    // gives a status, and what is read as Ok has degree at most 2 and positive denominators.
+    constexpr std::u16string_view alphabet = u"x0123456789+-*/().";
+    std::uint32_t state = 12345;
+    const auto next = [&state] {
+        state = state * 214013 + 2531011;
+        return (state >> 16) & 0x7FFF;
+    };
+    for (int run = 0; run < 3000; ++run) {
+        std::u16string text;
+        const int length = 1 + static_cast<int>(next() % 20);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[next() % alphabet.size()];
+        const QuadraticReading reading = ReadQuadraticText(text);
+        ASSERT_TRUE(reading.degree >= 0 && reading.degree <= 3) << narrow(text);
+        if (reading.status == QuadraticReading::Status::Ok) {
+            ASSERT_LE(reading.degree, 2) << narrow(text);
+            for (const ExactFraction &c : reading.coefficients)
+                ASSERT_GT(c.den, 0) << narrow(text);
+        }
+    }
+}
+
 } // namespace
