@@ -1,7 +1,6 @@
 #include "lessons/functions/Eqgraph.h"
 #include "drill/Drill.h"
 #include "tests/lessons/LessonTestSupport.h"
-#include "ui/MessageBox.h"
 #include "ui/SeedSource.h"
 
 #include <gtest/gtest.h>
@@ -14,28 +13,6 @@ namespace {
 // Template 112 gives a 482 x 292 client: u = 8, v = 20. Mode 0 writes f=g at (32, 140), (3) at
 // (32, 160), the discriminant at (16, 200) and the verdict at (32, 220); mode 1 puts the X values
 // at x = 48 and 272 on the rows 140..220, the arrows from x = 88 (and 312) to x = 128 (and 352).
-
-std::string narrow(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text)).toStdString();
-}
-
-/// Collects the texts of message boxes while it lives.
-struct MessageRecorder
-{
-    MessageRecorder()
-    {
-        setMessageBoxHandler([this](const MessageRequest &request) {
-            texts.emplace_back(request.text);
-            return static_cast<int>(IdOk);
-        });
-    }
-    ~MessageRecorder()
-    {
-        setMessageBoxHandler([](const MessageRequest &) { return static_cast<int>(IdOk); });
-    }
-    std::vector<std::u16string> texts;
-};
 
 void startWith(CEqGraph &window, std::u16string_view f, std::u16string_view g)
 {
@@ -95,11 +72,11 @@ TEST(EqGraphEquation, WorksOutTheDiscriminantAndItsVerdict)
         {u"x*-x", u"1", "-x2-1=0", "-4(-1)(-1)", "= -4", none},
     };
     for (const Row &row : rows) {
-        MessageRecorder messages;
+        MessageBoxRecorder messages;
         CEqGraph window;
         window.initialize();
         startWith(window, row.f, row.g);
-        ASSERT_TRUE(messages.texts.empty()) << narrow(row.f) << ": " << narrow(messages.texts[0]);
+        ASSERT_TRUE(messages.texts.empty()) << utf8(row.f) << ": " << utf8(messages.texts[0]);
         const auto lines = window.recordPaint();
         std::string equation;
         for (const std::string &line : linesStartingWith(lines, "text ")) {
@@ -107,24 +84,24 @@ TEST(EqGraphEquation, WorksOutTheDiscriminantAndItsVerdict)
                 line.find(" 158 \"") != std::string::npos)
                 equation += line.substr(line.find('"') + 1, line.size() - line.find('"') - 2);
         }
-        EXPECT_EQ(equation, row.equation + "･･･(3)") << narrow(row.f);
+        EXPECT_EQ(equation, row.equation + "･･･(3)") << utf8(row.f);
         // The product follows the power of B's text, the result follows the product.
         std::vector<std::string> row200;
         for (const std::string &line : linesStartingWith(lines, "text ")) {
             if (line.find(" 200 \"") != std::string::npos) row200.push_back(line);
         }
-        ASSERT_EQ(row200.size(), 3u) << narrow(row.f);
+        ASSERT_EQ(row200.size(), 3u) << utf8(row.f);
         EXPECT_TRUE(row200[1].ends_with(" 200 \"" + row.product + "\"")) << row200[1];
         const int productX = std::stoi(row200[1].substr(5));
         EXPECT_EQ(row200[2], "text " + std::to_string(productX + 8 * int(row.product.size())) +
                                  " 200 \"" + row.result + "\"");
-        EXPECT_TRUE(hasLine(lines, "text 32 220 \"" + row.verdict + "\"")) << narrow(row.f);
+        EXPECT_TRUE(hasLine(lines, "text 32 220 \"" + row.verdict + "\"")) << utf8(row.f);
     }
 }
 
 TEST(EqGraphEquation, TwoTextsOfFullLengthAreWrittenWhole)
 {
-    MessageRecorder messages;
+    MessageBoxRecorder messages;
     CEqGraph window;
     window.initialize();
     std::u16string f = u"xx";
@@ -179,25 +156,25 @@ TEST(EqGraph, RefusesAtStartAndKeepsTheFigure)
         {std::u16string(70, u'x'), u"x", u"２次ではありません。", 148},
     };
     for (const Row &row : rows) {
-        MessageRecorder messages;
+        MessageBoxRecorder messages;
         CEqGraph window;
         window.initialize();
         const auto before = window.recordPaint();
         startWith(window, row.f, row.g);
         EXPECT_EQ(messages.texts, std::vector<std::u16string>{row.message})
-            << narrow(row.f) << " " << narrow(row.g);
-        EXPECT_EQ(window.focusedControl(), row.focus) << narrow(row.f) << " " << narrow(row.g);
+            << utf8(row.f) << " " << utf8(row.g);
+        EXPECT_EQ(window.focusedControl(), row.focus) << utf8(row.f) << " " << utf8(row.g);
         // The fields keep what was typed; the figure and a repaint stay on the last accepted texts.
         EXPECT_EQ(window.controlText(149), row.g);
         EXPECT_EQ(window.f(), u"-xx+2x+2");
-        EXPECT_EQ(window.recordPaint(), before) << narrow(row.f);
+        EXPECT_EQ(window.recordPaint(), before) << utf8(row.f);
         EXPECT_EQ(messages.texts.size(), 1u);
     }
 }
 
 TEST(EqGraphSets, DrawsTheArrowDiagramsWithMergedValues)
 {
-    MessageRecorder messages;
+    MessageBoxRecorder messages;
     CEqGraph window;
     window.setModeFlag(1);
     window.initialize();

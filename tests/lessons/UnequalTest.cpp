@@ -1,7 +1,6 @@
 #include "lessons/functions/Unequal.h"
 #include "drill/Drill.h"
 #include "tests/lessons/LessonTestSupport.h"
-#include "ui/MessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -14,27 +13,6 @@ namespace {
 // y 93..403 with its origin at (186, 248); one cell of 31 pixels is the step w. The inequality's
 // interval ends are thin black lines from the red curve down to the axis; the purple region runs
 // 3 pixels above the axis.
-
-std::string narrow(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text)).toStdString();
-}
-
-struct MessageRecorder
-{
-    MessageRecorder()
-    {
-        setMessageBoxHandler([this](const MessageRequest &request) {
-            texts.emplace_back(request.text);
-            return static_cast<int>(IdOk);
-        });
-    }
-    ~MessageRecorder()
-    {
-        setMessageBoxHandler([](const MessageRequest &) { return static_cast<int>(IdOk); });
-    }
-    std::vector<std::u16string> texts;
-};
 
 /// The lines drawn after the curves: the end lines in the thin black pen, then the region.
 std::vector<std::string> regionLines(const std::vector<std::string> &lines)
@@ -128,23 +106,23 @@ TEST(Unequal, RegionsEndWithALineOnlyInsideTheGrid)
         {u"xx<-1", {0, 0, 1}, {-1, 0, 0}, {"pen solid 3 #ff00ff", "pen solid 1 #000000"}, " 8"},
     };
     for (const Row &row : rows) {
-        MessageRecorder messages;
+        MessageBoxRecorder messages;
         CUnequal window;
         window.initialize();
         window.setControlText(131, row.text);
         window.pressButton(104);
-        ASSERT_TRUE(messages.texts.empty()) << narrow(row.text);
-        EXPECT_EQ(window.left(), row.left) << narrow(row.text);
-        EXPECT_EQ(window.right(), row.right) << narrow(row.text);
+        ASSERT_TRUE(messages.texts.empty()) << utf8(row.text);
+        EXPECT_EQ(window.left(), row.left) << utf8(row.text);
+        EXPECT_EQ(window.right(), row.right) << utf8(row.text);
         const auto lines = window.recordPaint();
-        EXPECT_EQ(regionLines(lines), row.region) << narrow(row.text);
-        EXPECT_TRUE(hasLine(lines, "text 302 248 \"" + row.rightLabel + "\"")) << narrow(row.text);
+        EXPECT_EQ(regionLines(lines), row.region) << utf8(row.text);
+        EXPECT_TRUE(hasLine(lines, "text 302 248 \"" + row.rightLabel + "\"")) << utf8(row.text);
     }
 }
 
 TEST(Unequal, ASideOfDegreeThreeShowsTheDegreeMessageInTheFigure)
 {
-    MessageRecorder messages;
+    MessageBoxRecorder messages;
     CUnequal window;
     window.initialize();
     window.setControlText(131, u"xxx>1");
@@ -180,17 +158,17 @@ TEST(Unequal, RefusesAtStartAndKeepsTheFigure)
         {u"", symbol},
     };
     for (const Row &row : rows) {
-        MessageRecorder messages;
+        MessageBoxRecorder messages;
         CUnequal window;
         window.initialize();
         const auto before = window.recordPaint();
         window.setControlText(131, row.text);
         window.pressButton(104);
-        EXPECT_EQ(messages.texts, std::vector<std::u16string>{row.message}) << narrow(row.text);
-        EXPECT_EQ(window.focusedControl(), 131) << narrow(row.text);
+        EXPECT_EQ(messages.texts, std::vector<std::u16string>{row.message}) << utf8(row.text);
+        EXPECT_EQ(window.focusedControl(), 131) << utf8(row.text);
         EXPECT_EQ(window.controlText(131), row.text);
         EXPECT_EQ(window.text(), u"-xx/10>x+2");
-        EXPECT_EQ(window.recordPaint(), before) << narrow(row.text);
+        EXPECT_EQ(window.recordPaint(), before) << utf8(row.text);
         EXPECT_EQ(messages.texts.size(), 1u);
     }
 }
