@@ -152,6 +152,7 @@ TEST(Unequal, RefusesAtStartAndKeepsTheFigure)
         {u"x^10>1", symbol},
         {u"(x+1>0", symbol},
         {u"x>1.2.3", symbol},
+        {u"x>x/*x", symbol}, // a divisor without a number
         {u"x>100000", u"数が大きすぎます。"},
         {u"x>0.00001", u"数が大きすぎます。"},
         {u"x>1/0x", u"分母に０があります。"},
