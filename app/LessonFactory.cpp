@@ -8,6 +8,11 @@
 #include "lessons/functions/Twofunc.h"
 #include "lessons/matrix/Matrix.h"
 #include "lessons/matrix/Trans.h"
+#include "lessons/functions/Eqgraph.h"
+#include "lessons/functions/Onefunc.h"
+#include "lessons/functions/Prepare.h"
+#include "lessons/functions/Twofunc.h"
+#include "lessons/functions/Unequal.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 
@@ -31,6 +36,8 @@ const std::map<std::string_view, Factory> &factories()
         {"CFbunsu", [](QWidget *p) { return std::make_unique<CFbunsu>(p); }},
         {"CMatrix", [](QWidget *p) { return std::make_unique<CMatrix>(p); }},
         {"CTrans", [](QWidget *p) { return std::make_unique<CTrans>(p); }},
+        {"CEqGraph", [](QWidget *p) { return std::make_unique<CEqGraph>(p); }},
+        {"CUnequal", [](QWidget *p) { return std::make_unique<CUnequal>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };

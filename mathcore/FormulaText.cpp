@@ -97,7 +97,10 @@ std::u16string DropMultiplySigns(std::u16string_view text)
     std::u16string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'*' && !(i + 1 < text.size() && isDigit(text[i + 1]))) continue;
+        // A '*' stays before a digit or a signed factor: "x*-y" must not read as x - y.
+        if (text[i] == u'*' &&
+            !(i + 1 < text.size() && (isDigit(text[i + 1]) || text[i + 1] == u'-')))
+            continue;
         out += text[i];
     }
     return out;

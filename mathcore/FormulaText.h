@@ -29,7 +29,8 @@ bool IsFractionText(std::u16string_view text);
 /// whether it did.
 bool StripOuterParens(std::u16string &text);
 
-/// The text without every '*' that is not followed by a digit: "2*x" becomes "2x", "3*4" stays.
+/// The text without every '*' that is not followed by a digit or a '-': "2*x" becomes "2x", "3*4"
+/// and "x*-y" stay.
 std::u16string DropMultiplySigns(std::u16string_view text);
 
 /// Finds the factor of a product that begins at `start`: it runs up to, not including, the next '*'

@@ -166,7 +166,12 @@ std::int16_t ExpandPowers(std::u16string_view source, std::u16string &output)
         for (int i = 1; i < exponent; ++i)
             expanded += unit;
         expanded += text.substr(caret + 2);
-        cutToCapacity(expanded, kFormulaTextCapacity);
+        if (expanded.size() > kFormulaTextCapacity) {
+            // The written-out power does not fit a formula text; a cut product would read as
+            // another formula (with unbalanced brackets), so it is refused.
+            output = text;
+            return -2;
+        }
         text = std::move(expanded);
     }
     output = std::move(text);

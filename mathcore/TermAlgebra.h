@@ -37,7 +37,8 @@ std::int16_t CheckExpressionText(std::u16string_view text, int kind);
 /// Writes the source with every power rewritten as a product: 2^3 as 2*2*2, x^3 as xxx, 3x^2 as
 /// 3xx, (x+1)^2 as (x+1)(x+1); an exponent of 0 or 1 leaves the base once. Returns 0, -1 for a '^'
 /// at the start or after anything but a digit, a letter or ')', -2 for an exponent of two digits or
-/// above 6 or a ')' without its '(', -3 when no digit follows the '^'. `source` may view `output`.
+/// above 6, a ')' without its '(' or a written-out product longer than kFormulaTextCapacity, -3
+/// when no digit follows the '^'. `source` may view `output`.
 std::int16_t ExpandPowers(std::u16string_view source, std::u16string &output);
 
 /// For each numerator letter in order, the first not yet matched equal letter of the denominator is

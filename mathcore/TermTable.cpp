@@ -4,6 +4,7 @@
 #include "mathcore/TextFormat.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -19,8 +20,14 @@ bool isTermSeparator(std::u16string_view text, std::size_t i)
            text[i - 1] != u'/';
 }
 
-/// One term of a sum: its factors multiplied into a slot.
-TermSlot parseTerm(std::u16string_view term)
+bool fitsInt16(int value)
+{
+    return value >= INT16_MIN && value <= INT16_MAX;
+}
+
+/// One term of a sum: its factors multiplied into a slot. `exact` becomes false when a number or
+/// the coefficient wrapped, or letters were cut.
+TermSlot parseTerm(std::u16string_view term, bool &exact)
 {
     TermSlot slot;
     slot.used = true;
@@ -34,20 +41,23 @@ TermSlot parseTerm(std::u16string_view term)
         begin = end;
         if (factor == u"*" || factor == u"/") continue; // only the operator
         const FactorReading reading = readFactor(factor);
-        if (factor.front() == u'/') {
-            // A divisor n/d multiplies the coefficient by d/n.
-            num = static_cast<std::int16_t>(num * reading.decimalDen);
-            den = static_cast<std::int16_t>(den * (reading.number == 0 ? 1 : reading.number));
-            slot.denLetters.append(reading.letters);
-        } else {
-            num = static_cast<std::int16_t>(num * reading.number);
-            den = static_cast<std::int16_t>(den * reading.decimalDen);
-            slot.numLetters.append(reading.letters);
-        }
+        const bool divisor = factor.front() == u'/';
+        // A divisor n/d multiplies the coefficient by d/n.
+        const int wideNum = num * (divisor ? reading.decimalDen : reading.number);
+        const int wideDen =
+            den * (divisor ? (reading.number == 0 ? 1 : reading.number) : reading.decimalDen);
+        LetterText &letters = divisor ? slot.denLetters : slot.numLetters;
+        const int before = letters.size();
+        letters.append(reading.letters);
+        exact = exact && reading.fits && fitsInt16(wideNum) && fitsInt16(wideDen) &&
+                letters.size() - before == static_cast<int>(reading.letters.size());
+        num = static_cast<std::int16_t>(wideNum);
+        den = static_cast<std::int16_t>(wideDen);
     }
     if (den < 0) {
         num = -num;
         den = -den;
+        exact = exact && fitsInt16(num) && fitsInt16(den);
     }
     slot.coefNum = static_cast<std::int16_t>(num);
     slot.coefDen = static_cast<std::int16_t>(den);
@@ -107,9 +117,12 @@ FactorReading readFactor(std::u16string_view factor)
         if (c == u'-') {
             negative = true;
         } else if (isDigit(c)) {
-            number = static_cast<std::int16_t>(number * 10 + (c - u'0'));
+            const int wideNumber = number * 10 + (c - u'0');
+            const int wideDen = decimals ? decimalDen * 10 : decimalDen;
+            reading.fits = reading.fits && fitsInt16(wideNumber) && fitsInt16(wideDen);
+            number = static_cast<std::int16_t>(wideNumber);
             digits = true;
-            if (decimals) decimalDen = static_cast<std::int16_t>(decimalDen * 10);
+            decimalDen = static_cast<std::int16_t>(wideDen);
         } else if (c == u'.') {
             decimals = true;
         } else if (c > 64) {
@@ -141,11 +154,13 @@ int ParseTermList(std::u16string_view text, TermTable &table)
         std::size_t end = begin + 1;
         while (end < text.size() && !isTermSeparator(text, end))
             ++end;
-        const std::u16string_view term =
-            text.substr(begin, end - begin).substr(0, kTermTextCapacity);
-        table.slots[static_cast<std::size_t>(count++)] = parseTerm(term);
+        const std::u16string_view whole = text.substr(begin, end - begin);
+        const std::u16string_view term = whole.substr(0, kTermTextCapacity);
+        table.exact = table.exact && term.size() == whole.size();
+        table.slots[static_cast<std::size_t>(count++)] = parseTerm(term, table.exact);
         begin = end;
     }
+    table.exact = table.exact && begin >= text.size();
     return count;
 }
 

@@ -58,10 +58,18 @@ struct TermSlot
 /// A caller-owned table of kTermSlots terms in order, ended by the first empty slot (a full table
 /// has no empty slot). A fresh table has every slot empty with coefficient 1/1. It is a plain
 /// value.
+// Qt defines `slots` as a macro; the member keeps its name in files that also include Qt.
+#pragma push_macro("slots")
+#undef slots
 struct TermTable
 {
     std::array<TermSlot, kTermSlots> slots{};
+    /// False when ParseTermList could not hold its text exactly: a number or coefficient beyond 16
+    /// bits (it wrapped), a term beyond kTermTextCapacity characters, letters beyond
+    /// kLetterCapacity or terms beyond kTermSlots (they were cut).
+    bool exact = true;
 };
+#pragma pop_macro("slots")
 
 /// One factor of a term as written ("-3x", "/2y", "0.5"): a '-' anywhere makes it negative, digits
 /// accumulate a decimal number (wrapping to 16 bits), a '.' makes every later digit multiply the
@@ -72,6 +80,7 @@ struct FactorReading
     std::int16_t number = 0;     ///< signed
     std::int16_t decimalDen = 1; ///< 10 to the number of digits after the point
     std::u16string letters;
+    bool fits = true; ///< false when the number or the decimal denominator wrapped
 };
 FactorReading readFactor(std::u16string_view factor);
 

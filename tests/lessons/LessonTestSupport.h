@@ -1,7 +1,12 @@
 #pragma once
 
+#include "ui/MessageBox.h"
+
+#include <QString>
+
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Helpers for comparing the recorded lines of a paint.
@@ -37,4 +42,30 @@ inline std::vector<std::string> linesStartingWith(const std::vector<std::string>
         if (line.rfind(prefix, 0) == 0) result.push_back(line);
     }
     return result;
+}
+
+/// Collects the texts of message boxes while it lives, answering each with OK.
+struct MessageBoxRecorder
+{
+    MessageBoxRecorder()
+    {
+        setMessageBoxHandler([this](const MessageRequest &request) {
+            texts.emplace_back(request.text);
+            return static_cast<int>(IdOk);
+        });
+    }
+    ~MessageBoxRecorder()
+    {
+        setMessageBoxHandler([](const MessageRequest &) { return static_cast<int>(IdOk); });
+    }
+    MessageBoxRecorder(const MessageBoxRecorder &) = delete;
+    MessageBoxRecorder &operator=(const MessageBoxRecorder &) = delete;
+
+    std::vector<std::u16string> texts;
+};
+
+/// A UTF-16 text as UTF-8, for test messages.
+inline std::string utf8(std::u16string_view text)
+{
+    return QString::fromStdU16String(std::u16string(text)).toStdString();
 }

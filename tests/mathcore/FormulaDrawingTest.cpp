@@ -63,6 +63,8 @@ TEST_F(FormulaDrawing, ShowsFormulasAsWrittenOnPaper)
     };
     const Row rows[] = {
         {u"formula", u"2*x+3*4", "2x+3*4"},
+        {u"formula", u"x*-y+2*-3", "x*-y+2*-3"}, // a signed factor keeps its '*'
+        {u"formula", u"a*+b", "a+b"},
         {u"formula", u"a*(b)", "a(b)"},
         {u"formula", u"2(x^2+1)", "2(x2+1)"},
         {u"product", u"-1*(x+1)", "-(x+1)"},

@@ -60,6 +60,7 @@ TEST(FormulaText, DropMultiplySignsKeepsOnlySignsBeforeDigits)
     EXPECT_EQ(DropMultiplySigns(u"2*x+3*4"), u"2x+3*4");
     EXPECT_EQ(DropMultiplySigns(u"2*(x)*"), u"2(x)");
     EXPECT_EQ(DropMultiplySigns(u"a**2"), u"a*2");
+    EXPECT_EQ(DropMultiplySigns(u"x*-y*y"), u"x*-yy");
 }
 
 TEST(FormulaText, FindFactorEndSkipsGroupsAndExponents)

@@ -105,10 +105,15 @@ TEST(TermAlgebra, ExpandPowersWritesProducts)
             EXPECT_EQ(out, row.expected) << narrow(row.source);
         }
     }
-    std::u16string text = u"(abcdefghijklmn)^6";
+    std::u16string text = u"(a+b+c)^6";
     EXPECT_EQ(ExpandPowers(text, text), 0); // the source may be the output
-    EXPECT_EQ(text.size(), kFormulaTextCapacity);
-    EXPECT_EQ(text.substr(0, 32), u"(abcdefghijklmn)(abcdefghijklmn)");
+    EXPECT_EQ(text, u"(a+b+c)(a+b+c)(a+b+c)(a+b+c)(a+b+c)(a+b+c)");
+    // A product that would not fit a formula text is refused, never cut into another formula.
+    for (const char16_t *tooLong :
+         {u"(a+b+c+d+e)^6", u"(abcdefghijklmn)^6", u"(a+b)^6+(a+b+c+d)^6"}) {
+        std::u16string out;
+        EXPECT_EQ(ExpandPowers(tooLong, out), -2) << narrow(tooLong);
+    }
 }
 
 TEST(TermAlgebra, ParseTermListReadsCoefficientsAndLetters)
