@@ -1,6 +1,8 @@
 #include "app/LessonTable.h"
 #include "biorhythm/BioRythm.h"
 #include "fractal/Fractal.h"
+#include "lessons/explog/ExpFunc.h"
+#include "lessons/explog/ExpLaw.h"
 #include "lessons/functions/Onefunc.h"
 #include "lessons/functions/Prepare.h"
 #include "lessons/functions/Twofunc.h"
@@ -23,6 +25,8 @@ const std::map<std::string_view, Factory> &factories()
         {"CPrepare", [](QWidget *p) { return std::make_unique<CPrepare>(p); }},
         {"COnefunc", [](QWidget *p) { return std::make_unique<COnefunc>(p); }},
         {"CTwofunc", [](QWidget *p) { return std::make_unique<CTwofunc>(p); }},
+        {"CExpLaw", [](QWidget *p) { return std::make_unique<CExpLaw>(p); }},
+        {"CExpFunc", [](QWidget *p) { return std::make_unique<CExpFunc>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };
