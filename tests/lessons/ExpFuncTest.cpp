@@ -1,0 +1,239 @@
+#include "lessons/explog/ExpFunc.h"
+#include "drill/Drill.h"
+#include "lessons/explog/ExpLaw.h"
+#include "tests/lessons/LessonTestSupport.h"
+#include "ui/MessageBox.h"
+#include "ui/RecordingCanvas.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Template 107 gives a 498 x 296 client: cw = 13, u = 21. The graph square spans 63..273 both
+// ways with its origin at (168, 168), one unit per 21 pixels; the band of joined points is the
+// rows 60..297.
+
+constexpr int kFieldA = 113;
+
+struct Segment
+{
+    int x = 0;
+    int y = 0;
+};
+
+/// The starting points ("move X Y") of the segments drawn in the pen that begins with `pen`, up to
+/// the next pen.
+std::vector<Segment> segmentsIn(const std::vector<std::string> &lines, const std::string &pen)
+{
+    std::vector<Segment> segments;
+    bool inside = false;
+    for (const std::string &line : lines) {
+        if (line.rfind("pen ", 0) == 0) inside = line == pen;
+        Segment s;
+        if (inside && std::sscanf(line.c_str(), "move %d %d", &s.x, &s.y) == 2)
+            segments.push_back(s);
+    }
+    return segments;
+}
+
+std::vector<Segment> redCurve(const std::vector<std::string> &lines)
+{
+    return segmentsIn(lines, "pen solid 2 #ff0000");
+}
+
+std::vector<Segment> blueCurve(const std::vector<std::string> &lines)
+{
+    return segmentsIn(lines, "pen solid 2 #0000ff");
+}
+
+bool passes(const std::vector<Segment> &curve, int x, int y)
+{
+    for (const Segment &s : curve) {
+        if (s.x == x && s.y == y) return true;
+    }
+    return false;
+}
+
+class ExpFuncTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { window.initialize(); }
+
+    void start(std::u16string_view a)
+    {
+        window.setControlText(kFieldA, a);
+        window.pressButton(104);
+    }
+
+    CExpFunc window;
+};
+
+TEST_F(ExpFuncTest, OpensOnBaseTwoWithTheDefinitionTheLegendAndTheMirrorLine)
+{
+    EXPECT_EQ(window.controlText(kFieldA), u"2");
+    const auto lines = window.recordPaint();
+    EXPECT_TRUE(hasSequence(
+        lines, {"text 377 21 \"y = a\"", "font 15 0 128 \"system\"", "text 419 18 \"x\""}));
+    EXPECT_TRUE(hasSequence(
+        lines, {"text 377 80 \"x = log\"", "font 15 700 0 \"MS Serif\"", "text 433 90 \"a\""}));
+    EXPECT_TRUE(hasLine(lines, "text 433 80 \" y\""));
+    // The legend: y = 2.0^x in red's words, then y = log_2.0 x, each part after the width of the
+    // one before it.
+    EXPECT_TRUE(hasSequence(lines, {"fill 13 10 312 42 #ff0fff", "text 26 19 \"y = 2.0\""}));
+    EXPECT_TRUE(hasSequence(lines, {"textcolor #ff0000", "text 82 19 \" ･･･(赤)\"",
+                                    "textcolor #000000", "text 172 19 \"y = log\""}));
+    EXPECT_TRUE(hasLine(lines, "text 228 29 \"2.0\""));
+    EXPECT_TRUE(hasSequence(
+        lines, {"textcolor #0000ff", "text 241 19 \" x ･･･(青)\"", "textcolor #000000"}));
+    EXPECT_TRUE(hasLine(lines, "fill 63 63 273 273 #ffff00"));
+    EXPECT_TRUE(hasSequence(lines, {"pen solid 1 #000000", "move 63 273", "line 273 63"}));
+    EXPECT_TRUE(hasLine(lines, "text 152 76 \" 4\""));
+    EXPECT_TRUE(hasLine(lines, "text 76 168 \"-4\""));
+}
+
+TEST_F(ExpFuncTest, BaseTwoCurvesAreMirrorImagesInTheLineYEqualsX)
+{
+    const auto lines = window.recordPaint();
+    const auto red = redCurve(lines);
+    const auto blue = blueCurve(lines);
+    // (0, 1) and (2, 4) on y = 2^x; (1, 0) and (4, 2) on y = log_2 x.
+    EXPECT_TRUE(passes(red, 168, 147));
+    EXPECT_TRUE(passes(red, 210, 84));
+    EXPECT_TRUE(passes(blue, 189, 168));
+    EXPECT_TRUE(passes(blue, 252, 126));
+    // Both rise from left to right (pixel rows fall).
+    for (std::size_t i = 1; i < red.size(); ++i)
+        EXPECT_LE(red[i].y, red[i - 1].y) << red[i].x;
+    for (std::size_t i = 1; i < blue.size(); ++i)
+        EXPECT_LE(blue[i].y, blue[i - 1].y) << blue[i].x;
+}
+
+TEST_F(ExpFuncTest, PointsOutsideTheBandAreNotJoined)
+{
+    struct Row
+    {
+        std::u16string a;
+        int lastRedX; ///< the red curve leaves the band after this column
+    };
+    // 2^x reaches row 59 (above the band) at x = 50/21; 10^x at x = 16/21; 99999^x (1e25 at
+    // x = 5, far beyond any pixel) at x = 3/21.
+    const Row rows[] = {{u"2", 217}, {u"10", 183}, {u"99999", 171}};
+    for (const Row &row : rows) {
+        CExpFunc lesson;
+        lesson.initialize();
+        lesson.setControlText(kFieldA, row.a);
+        lesson.pressButton(104);
+        const auto lines = lesson.recordPaint();
+        const auto red = redCurve(lines);
+        ASSERT_FALSE(red.empty());
+        EXPECT_EQ(red.back().x, row.lastRedX);
+        for (const auto &curve : {red, blueCurve(lines)}) {
+            for (const Segment &s : curve) {
+                EXPECT_GT(s.y, 59);
+                EXPECT_LT(s.y, 277);
+            }
+        }
+    }
+}
+
+TEST_F(ExpFuncTest, BaseOneHalfDrawsBothCurvesFalling)
+{
+    start(u"0.5");
+    EXPECT_DOUBLE_EQ(window.base(), 0.5);
+    const auto lines = window.recordPaint();
+    EXPECT_TRUE(hasLine(lines, "text 26 19 \"y = 0.5\""));
+    const auto red = redCurve(lines);
+    const auto blue = blueCurve(lines);
+    EXPECT_TRUE(passes(red, 147, 126));  // (-1, 2)
+    EXPECT_TRUE(passes(red, 168, 147));  // (0, 1)
+    EXPECT_TRUE(passes(blue, 189, 168)); // (1, 0)
+    EXPECT_TRUE(passes(blue, 252, 210)); // (4, -2)
+    ASSERT_GT(red.size(), 10u);
+    ASSERT_GT(blue.size(), 10u);
+    for (std::size_t i = 1; i < red.size(); ++i)
+        EXPECT_GE(red[i].y, red[i - 1].y) << red[i].x;
+    for (std::size_t i = 1; i < blue.size(); ++i)
+        EXPECT_GE(blue[i].y, blue[i - 1].y) << blue[i].x;
+}
+
+TEST_F(ExpFuncTest, RefusesABaseThatIsNotAPositiveNumberOtherThanOne)
+{
+    start(u"3");
+    const auto before = window.recordPaint();
+    for (const char16_t *text :
+         {u"1", u"1.0", u"01", u"1.", u"0", u"-2", u"", u".", u"abc", u"2.5.1", u"１", u"1e2"}) {
+        window.focusControl(1);
+        start(text);
+        EXPECT_EQ(window.focusedControl(), kFieldA) << toUtf8(text);
+        EXPECT_DOUBLE_EQ(window.base(), 3.0);
+        EXPECT_EQ(window.recordPaint(), before);
+    }
+}
+
+TEST_F(ExpFuncTest, AStartRepaintsTheLegendWithoutStaleText)
+{
+    // The window shows a = 2 on its image, then a = 12345 lengthens the legend past the graph's
+    // right edge: it must look as a window that never showed a = 2.
+    window.surface();
+    start(u"12345");
+    CExpFunc fresh;
+    fresh.initialize();
+    fresh.setControlText(kFieldA, u"12345");
+    fresh.pressButton(104);
+    EXPECT_TRUE(window.surface() == fresh.surface());
+}
+
+TEST_F(ExpFuncTest, TheBasicButtonTellsWhatAnInverseFunctionIs)
+{
+    std::vector<std::u16string> texts;
+    setMessageBoxHandler([&texts](const MessageRequest &request) {
+        texts.emplace_back(request.text);
+        return static_cast<int>(IdOk);
+    });
+    window.pressButton(129);
+    setMessageBoxHandler([](const MessageRequest &) { return static_cast<int>(IdOk); });
+    EXPECT_EQ(texts, std::vector<std::u16string>{
+                         u"x=f(y)をyについて解いた式がy=g(x)\n とすると、gを fの逆関数という。"});
+}
+
+TEST(ExplogDrill, TheDrillButtonsOpenTheLessonsTopicAndMode)
+{
+    struct Opened
+    {
+        int topic = 0;
+        int variant = -1;
+    };
+    const auto press = [](LessonWindow &lesson) {
+        Opened opened;
+        const LessonWindow::ModalHook previous =
+            LessonWindow::setModalHook([&opened](LessonWindow &window) {
+                if (auto *drill = dynamic_cast<CDrill *>(&window))
+                    opened = Opened{drill->topic(), drill->variant()};
+                return 0;
+            });
+        lesson.initialize();
+        lesson.pressButton(133);
+        LessonWindow::setModalHook(previous);
+        return opened;
+    };
+    CExpLaw laws;
+    Opened opened = press(laws);
+    EXPECT_EQ(opened.topic, 2775);
+    EXPECT_EQ(opened.variant, 0);
+    CExpLaw logarithms;
+    logarithms.setModeFlag(1);
+    opened = press(logarithms);
+    EXPECT_EQ(opened.topic, 2786);
+    EXPECT_EQ(opened.variant, 1);
+    CExpFunc functions;
+    opened = press(functions);
+    EXPECT_EQ(opened.topic, 2776);
+    EXPECT_EQ(opened.variant, 0);
+}
+
+} // namespace
