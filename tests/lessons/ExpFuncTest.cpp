@@ -92,25 +92,40 @@ TEST_F(ExpFuncTest, OpensOnBaseTwoWithTheDefinitionTheLegendAndTheMirrorLine)
         lines, {"textcolor #0000ff", "text 241 19 \" x ･･･(青)\"", "textcolor #000000"}));
     EXPECT_TRUE(hasLine(lines, "fill 63 63 273 273 #ffff00"));
     EXPECT_TRUE(hasSequence(lines, {"pen solid 1 #000000", "move 63 273", "line 273 63"}));
-    EXPECT_TRUE(hasLine(lines, "text 152 76 \" 4\""));
-    EXPECT_TRUE(hasLine(lines, "text 76 168 \"-4\""));
 }
 
-TEST_F(ExpFuncTest, BaseTwoCurvesAreMirrorImagesInTheLineYEqualsX)
+TEST(ExpFuncCurves, PassThroughTheirPointsMirroredInYEqualsXRisingOrFalling)
 {
-    const auto lines = window.recordPaint();
-    const auto red = redCurve(lines);
-    const auto blue = blueCurve(lines);
-    // (0, 1) and (2, 4) on y = 2^x; (1, 0) and (4, 2) on y = log_2 x.
-    EXPECT_TRUE(passes(red, 168, 147));
-    EXPECT_TRUE(passes(red, 210, 84));
-    EXPECT_TRUE(passes(blue, 189, 168));
-    EXPECT_TRUE(passes(blue, 252, 126));
-    // Both rise from left to right (pixel rows fall).
-    for (std::size_t i = 1; i < red.size(); ++i)
-        EXPECT_LE(red[i].y, red[i - 1].y) << red[i].x;
-    for (std::size_t i = 1; i < blue.size(); ++i)
-        EXPECT_LE(blue[i].y, blue[i - 1].y) << blue[i].x;
+    struct Row
+    {
+        std::u16string a;
+        std::vector<std::pair<int, int>> red, blue; // pixels the curves pass
+        int direction; ///< -1: pixel rows fall from left to right (the curves rise); 1: they grow
+    };
+    const Row rows[] = {
+        // y = 2^x through (0, 1) and (2, 4); y = log_2 x through (1, 0) and (4, 2).
+        {u"2", {{168, 147}, {210, 84}}, {{189, 168}, {252, 126}}, -1},
+        // y = 0.5^x through (-1, 2) and (0, 1); y = log_0.5 x through (1, 0) and (4, -2).
+        {u"0.5", {{147, 126}, {168, 147}}, {{189, 168}, {252, 210}}, 1},
+    };
+    for (const Row &row : rows) {
+        CExpFunc lesson;
+        lesson.initialize();
+        lesson.setControlText(kFieldA, row.a);
+        lesson.pressButton(104);
+        const auto lines = lesson.recordPaint();
+        const auto red = redCurve(lines);
+        const auto blue = blueCurve(lines);
+        for (const auto &[x, y] : row.red)
+            EXPECT_TRUE(passes(red, x, y)) << toUtf8(row.a) << " red " << x;
+        for (const auto &[x, y] : row.blue)
+            EXPECT_TRUE(passes(blue, x, y)) << toUtf8(row.a) << " blue " << x;
+        for (const auto &curve : {red, blue}) {
+            ASSERT_GT(curve.size(), 10u);
+            for (std::size_t i = 1; i < curve.size(); ++i)
+                EXPECT_GE((curve[i].y - curve[i - 1].y) * row.direction, 0) << curve[i].x;
+        }
+    }
 }
 
 TEST_F(ExpFuncTest, PointsOutsideTheBandAreNotJoined)
@@ -141,29 +156,10 @@ TEST_F(ExpFuncTest, PointsOutsideTheBandAreNotJoined)
     }
 }
 
-TEST_F(ExpFuncTest, BaseOneHalfDrawsBothCurvesFalling)
-{
-    start(u"0.5");
-    EXPECT_DOUBLE_EQ(window.base(), 0.5);
-    const auto lines = window.recordPaint();
-    EXPECT_TRUE(hasLine(lines, "text 26 19 \"y = 0.5\""));
-    const auto red = redCurve(lines);
-    const auto blue = blueCurve(lines);
-    EXPECT_TRUE(passes(red, 147, 126));  // (-1, 2)
-    EXPECT_TRUE(passes(red, 168, 147));  // (0, 1)
-    EXPECT_TRUE(passes(blue, 189, 168)); // (1, 0)
-    EXPECT_TRUE(passes(blue, 252, 210)); // (4, -2)
-    ASSERT_GT(red.size(), 10u);
-    ASSERT_GT(blue.size(), 10u);
-    for (std::size_t i = 1; i < red.size(); ++i)
-        EXPECT_GE(red[i].y, red[i - 1].y) << red[i].x;
-    for (std::size_t i = 1; i < blue.size(); ++i)
-        EXPECT_GE(blue[i].y, blue[i - 1].y) << blue[i].x;
-}
-
 TEST_F(ExpFuncTest, RefusesABaseThatIsNotAPositiveNumberOtherThanOne)
 {
     start(u"3");
+    EXPECT_DOUBLE_EQ(window.base(), 3.0);
     const auto before = window.recordPaint();
     for (const char16_t *text :
          {u"1", u"1.0", u"01", u"1.", u"0", u"-2", u"", u".", u"abc", u"2.5.1", u"１", u"1e2"}) {
@@ -203,37 +199,26 @@ TEST_F(ExpFuncTest, TheBasicButtonTellsWhatAnInverseFunctionIs)
 
 TEST(ExplogDrill, TheDrillButtonsOpenTheLessonsTopicAndMode)
 {
-    struct Opened
-    {
-        int topic = 0;
-        int variant = -1;
-    };
-    const auto press = [](LessonWindow &lesson) {
-        Opened opened;
+    const auto press = [](LessonWindow &lesson, int topic, int variant) {
+        std::pair<int, int> opened;
         const LessonWindow::ModalHook previous =
             LessonWindow::setModalHook([&opened](LessonWindow &window) {
                 if (auto *drill = dynamic_cast<CDrill *>(&window))
-                    opened = Opened{drill->topic(), drill->variant()};
+                    opened = {drill->topic(), drill->variant()};
                 return 0;
             });
         lesson.initialize();
         lesson.pressButton(133);
         LessonWindow::setModalHook(previous);
-        return opened;
+        EXPECT_EQ(opened, std::make_pair(topic, variant));
     };
     CExpLaw laws;
-    Opened opened = press(laws);
-    EXPECT_EQ(opened.topic, 2775);
-    EXPECT_EQ(opened.variant, 0);
+    press(laws, 2775, 0);
     CExpLaw logarithms;
     logarithms.setModeFlag(1);
-    opened = press(logarithms);
-    EXPECT_EQ(opened.topic, 2786);
-    EXPECT_EQ(opened.variant, 1);
+    press(logarithms, 2786, 1);
     CExpFunc functions;
-    opened = press(functions);
-    EXPECT_EQ(opened.topic, 2776);
-    EXPECT_EQ(opened.variant, 0);
+    press(functions, 2776, 0);
 }
 
 } // namespace
