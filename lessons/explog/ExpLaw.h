@@ -6,7 +6,6 @@
 #include "ui/LessonWindow.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 /// Two lessons on one window, chosen by the mode flag.

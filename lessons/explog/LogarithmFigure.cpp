@@ -55,13 +55,22 @@ void LogarithmFigure::DrawLogOfBase(const LogarithmState &state)
     log(column(15), y, a);
     m_canvas.textOut(column(l + 15), y, u"1 = 0");
     TextColorScope red(m_canvas, Colors::Red);
-    const std::u16string power = formatText(u"⇔%s", a);
-    const int gap = length(power) + 1;
-    Size size;
-    DrawPower(m_metrics, m_canvas, 3 * m_lineHeight / 4, column(7), y, power, u"1", size);
+    const int gap = length(a) + 2; // the cells of "⇔" and a, and one more
+    drawPowerForm(column(7), y, a, u"1");
     m_canvas.textOut(column(gap + 7), y, formatText(u"=%s", a));
-    DrawPower(m_metrics, m_canvas, 3 * m_lineHeight / 4, column(22), y, power, u"0", size);
+    drawPowerForm(column(22), y, a, u"0");
     m_canvas.textOut(column(gap + 22), y, u"= 1");
+}
+
+void LogarithmFigure::drawPowerForm(int x, int y, std::u16string_view a,
+                                    std::u16string_view exponent)
+{
+    // "⇔" stands before the power, not inside it: a fraction a is stacked as the base, and the
+    // arrow must stay out of its numerator.
+    m_canvas.textOut(x, y, u"⇔");
+    Size size;
+    DrawPower(m_metrics, m_canvas, 3 * m_lineHeight / 4, x + m_canvas.textExtent(u"⇔").cx, y, a,
+              exponent, size);
 }
 
 void LogarithmFigure::DrawLogOfProduct(const LogarithmState &state)

@@ -42,6 +42,8 @@ private:
     void DrawLogOfPower(const LogarithmState &state);
     void DrawChangeOfBase(const LogarithmState &state);
     void drawChangeOfBaseValue(const LogarithmState &state, int f);
+    /// "⇔" and a to the power `exponent`, in a line three quarters of the logarithms' height.
+    void drawPowerForm(int x, int y, std::u16string_view a, std::u16string_view exponent);
 
     /// "log" with the base `a` lowered, at (x, y).
     void log(int x, int y, std::u16string_view a);

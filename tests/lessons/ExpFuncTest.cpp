@@ -59,6 +59,16 @@ bool passes(const std::vector<Segment> &curve, int x, int y)
     return false;
 }
 
+/// The paint of a fresh window after a start with the base `a`.
+std::vector<std::string> paintAfterStart(std::u16string_view a)
+{
+    CExpFunc lesson;
+    lesson.initialize();
+    lesson.setControlText(kFieldA, a);
+    lesson.pressButton(104);
+    return lesson.recordPaint();
+}
+
 class ExpFuncTest : public ::testing::Test
 {
 protected:
@@ -109,11 +119,7 @@ TEST(ExpFuncCurves, PassThroughTheirPointsMirroredInYEqualsXRisingOrFalling)
         {u"0.5", {{147, 126}, {168, 147}}, {{189, 168}, {252, 210}}, 1},
     };
     for (const Row &row : rows) {
-        CExpFunc lesson;
-        lesson.initialize();
-        lesson.setControlText(kFieldA, row.a);
-        lesson.pressButton(104);
-        const auto lines = lesson.recordPaint();
+        const auto lines = paintAfterStart(row.a);
         const auto red = redCurve(lines);
         const auto blue = blueCurve(lines);
         for (const auto &[x, y] : row.red)
@@ -139,11 +145,7 @@ TEST_F(ExpFuncTest, PointsOutsideTheBandAreNotJoined)
     // x = 5, far beyond any pixel) at x = 3/21.
     const Row rows[] = {{u"2", 217}, {u"10", 183}, {u"99999", 171}};
     for (const Row &row : rows) {
-        CExpFunc lesson;
-        lesson.initialize();
-        lesson.setControlText(kFieldA, row.a);
-        lesson.pressButton(104);
-        const auto lines = lesson.recordPaint();
+        const auto lines = paintAfterStart(row.a);
         const auto red = redCurve(lines);
         ASSERT_FALSE(red.empty());
         EXPECT_EQ(red.back().x, row.lastRedX);

@@ -260,7 +260,7 @@ TEST_F(ExpLawTest, LogarithmPropertiesShowTheLettersOrTheTextsAsTyped)
         hasSequence(lines, {text(13, 85, "log"), "font 14 700 0 \"MS Serif\"", text(37, 94, "a")}));
     EXPECT_TRUE(hasLine(lines, text(39, 85, "a = 1")));
     EXPECT_TRUE(hasLine(lines, text(234, 85, "1 = 0")));
-    EXPECT_TRUE(hasSequence(lines, {"textcolor #ff0000", text(104, 85, "⇔a")}));
+    EXPECT_TRUE(hasSequence(lines, {"textcolor #ff0000", text(104, 85, "⇔"), text(120, 85, "a")}));
     EXPECT_TRUE(hasLine(lines, text(143, 85, "=a")));
     EXPECT_TRUE(hasLine(lines, text(338, 85, "= 1")));
     EXPECT_TRUE(hasLine(lines, text(65, 145, "m")));
@@ -271,6 +271,9 @@ TEST_F(ExpLawTest, LogarithmPropertiesShowTheLettersOrTheTextsAsTyped)
     lines = window.recordPaint();
     EXPECT_TRUE(hasLine(lines, text(37, 94, "1/2")));
     EXPECT_TRUE(hasLine(lines, text(65, 85, "1/2 = 1")));
+    // The power form stacks a = 1/2 after the arrow, not "⇔1" over 2.
+    EXPECT_TRUE(hasSequence(lines, {text(104, 85, "⇔"), "pen solid 1 #ff0000", text(120, 78, "1"),
+                                    text(120, 92, "2")}));
     EXPECT_TRUE(hasLine(lines, text(52, 119, "(3*10) =")));
     // log_a m^n: the exponent an eighth of the line height 29 higher, in half of it.
     EXPECT_TRUE(
@@ -293,7 +296,8 @@ TEST_F(ExpLawTest, LogarithmPropertiesWorkOutTheChangeOfBaseInDecimals)
         {u"2",
          u"3",
          {text(208, 219, "0.4771"), text(208, 237, "0.3010"), text(273, 229, "=1.5850")}},
-        // A negative logarithm of m stays one cell further left; of a, its column moves left.
+        // A negative logarithm of m starts a cell further left, its minus sign in that cell; a
+        // negative one of a moves the denominator, and the quotient after it, a cell left.
         {u"2",
          u"1/2",
          {text(221, 219, "-0.3010"), text(221, 237, "0.3010"), text(286, 229, "=-1.0000")}},
