@@ -251,6 +251,7 @@ TEST_F(ExpLawTest, RejectsAFieldByReturningTheFocusAndKeepsTheWholeFigure)
 TEST_F(ExpLawTest, LogarithmPropertiesShowTheLettersOrTheTextsAsTyped)
 {
     open(1);
+    EXPECT_EQ(window.windowTitle().toStdU16String(), u"対数の性質");
     EXPECT_EQ(window.controlText(157), u"a,m,nに正の分数(整数)を入れて下さい。");
     EXPECT_EQ(window.controlText(kFieldN), u"10");
     auto lines = window.recordPaint();
