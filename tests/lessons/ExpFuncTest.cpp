@@ -92,8 +92,8 @@ TEST_F(ExpFuncTest, OpensOnBaseTwoWithTheDefinitionTheLegendAndTheMirrorLine)
     EXPECT_TRUE(hasSequence(
         lines, {"text 377 80 \"x = log\"", "font 15 700 0 \"MS Serif\"", "text 433 90 \"a\""}));
     EXPECT_TRUE(hasLine(lines, "text 433 80 \" y\""));
-    // The legend: y = 2.0^x in red's words, then y = log_2.0 x, each part after the width of the
-    // one before it.
+    // The legend: y = 2.0^x with its red label, then y = log_2.0 x with its blue one, each after
+    // the width of the one before it.
     EXPECT_TRUE(hasSequence(lines, {"fill 13 10 312 42 #ff0fff", "text 26 19 \"y = 2.0\""}));
     EXPECT_TRUE(hasSequence(lines, {"textcolor #ff0000", "text 82 19 \" ･･･(赤)\"",
                                     "textcolor #000000", "text 172 19 \"y = log\""}));
