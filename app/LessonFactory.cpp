@@ -3,6 +3,8 @@
 #include "fractal/Fractal.h"
 #include "lessons/functions/Fbunsu.h"
 #include "lessons/functions/Onefnc2.h"
+#include "lessons/explog/ExpFunc.h"
+#include "lessons/explog/ExpLaw.h"
 #include "lessons/functions/Onefunc.h"
 #include "lessons/functions/Prepare.h"
 #include "lessons/functions/Twofunc.h"
@@ -38,6 +40,8 @@ const std::map<std::string_view, Factory> &factories()
         {"CTrans", [](QWidget *p) { return std::make_unique<CTrans>(p); }},
         {"CEqGraph", [](QWidget *p) { return std::make_unique<CEqGraph>(p); }},
         {"CUnequal", [](QWidget *p) { return std::make_unique<CUnequal>(p); }},
+        {"CExpLaw", [](QWidget *p) { return std::make_unique<CExpLaw>(p); }},
+        {"CExpFunc", [](QWidget *p) { return std::make_unique<CExpFunc>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };

@@ -27,6 +27,21 @@ bool fitsSixteenBits(std::int32_t value)
     return value >= INT16_MIN && value <= INT16_MAX;
 }
 
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+/// Digits only, at least one.
+bool isDigitRun(std::u16string_view text)
+{
+    if (text.empty()) return false;
+    for (const char16_t c : text) {
+        if (!isDigit(c)) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::int32_t LeadingInteger(std::u16string_view text)
@@ -77,6 +92,26 @@ CoefficientReading ReadCoefficientText(std::u16string_view text)
     }
     reading.value = static_cast<double>(reading.numerator) / reading.denominator;
     return reading;
+}
+
+std::optional<TypedFraction> ReadFractionField(std::u16string_view text)
+{
+    if (CheckFractionText(text) < 0) return std::nullopt;
+    const std::size_t slash = text.find(u'/');
+    const std::u16string_view top = text.substr(0, slash);
+    const std::u16string_view digits = !top.empty() && top[0] == u'-' ? top.substr(1) : top;
+    if (!isDigitRun(digits)) return std::nullopt;
+    std::int32_t denominator = 1;
+    if (slash != std::u16string_view::npos) {
+        const std::u16string_view bottom = text.substr(slash + 1);
+        if (!isDigitRun(bottom)) return std::nullopt;
+        denominator = LeadingInteger(bottom);
+    }
+    const std::int32_t numerator = LeadingInteger(top);
+    if (denominator == 0 || !fitsSixteenBits(numerator) || !fitsSixteenBits(denominator))
+        return std::nullopt;
+    return TypedFraction{static_cast<std::int16_t>(numerator),
+                         static_cast<std::int16_t>(denominator)};
 }
 
 bool AcceptCoefficient(std::u16string_view text, const CoefficientLimits &limits, double &value,

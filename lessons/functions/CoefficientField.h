@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string_view>
 
 /// A coefficient typed as an integer or a fraction: its numerator and denominator as typed (not
@@ -53,6 +54,11 @@ bool AcceptCoefficient(std::u16string_view text, const CoefficientLimits &limits
 /// allowed; then nothing is stored and false is returned. Otherwise the value is stored.
 bool AcceptDecimalCoefficient(std::u16string_view text, const CoefficientLimits &limits,
                               double &value);
+/// Reads a field that must hold a whole number or a fraction written with digits on both sides of
+/// its '/' ("3", "-2", "1/2", "-3/4"). An empty text, a lone '-', "3/", "/4", any other character,
+/// a zero denominator, or a numerator or denominator beyond 16 bits give nullopt; nothing is read
+/// as 0 by default.
+std::optional<TypedFraction> ReadFractionField(std::u16string_view text);
 
 /// The integer at the start of a text: leading white space, an optional sign, then digits up to
 /// the first other character; no digits give 0. Saturates at the 32-bit range.
