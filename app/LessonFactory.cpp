@@ -4,6 +4,8 @@
 #include "lessons/functions/Onefunc.h"
 #include "lessons/functions/Prepare.h"
 #include "lessons/functions/Twofunc.h"
+#include "lessons/sequence/Seqsum.h"
+#include "lessons/sequence/Sequence.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 
@@ -23,6 +25,8 @@ const std::map<std::string_view, Factory> &factories()
         {"CPrepare", [](QWidget *p) { return std::make_unique<CPrepare>(p); }},
         {"COnefunc", [](QWidget *p) { return std::make_unique<COnefunc>(p); }},
         {"CTwofunc", [](QWidget *p) { return std::make_unique<CTwofunc>(p); }},
+        {"CSequence", [](QWidget *p) { return std::make_unique<CSequence>(p); }},
+        {"CSeqsum", [](QWidget *p) { return std::make_unique<CSeqsum>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };

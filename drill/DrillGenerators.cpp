@@ -1,5 +1,6 @@
 #include "drill/DrillGenerators.h"
 #include "drill/LogDrill.h"
+#include "drill/SequenceDrill.h"
 
 #include <array>
 
@@ -13,6 +14,7 @@ struct GeneratorEntry
 
 constexpr std::array kGenerators = {
     GeneratorEntry{DrillTopic::Logarithm, &drawLogarithmDrill},
+    GeneratorEntry{DrillTopic::SequenceSum, &drawSequenceSumDrill},
 };
 
 } // namespace
