@@ -1,4 +1,5 @@
 #include "lessons/sequence/Seqsum.h"
+#include "drill/Drill.h"
 #include "tests/lessons/LessonTestSupport.h"
 #include "ui/MessageBox.h"
 
@@ -199,6 +200,23 @@ TEST_F(SeqsumTest, RefusesAtStartWithOneMessageAndPaintsTheLastAcceptedSummand)
     start(u"2k+2");
     EXPECT_EQ(window.inputText(), u"2k+2");
     EXPECT_NE(window.surface(), before);
+}
+
+TEST_F(SeqsumTest, OpensTheDrillOnTheSumOfASequence)
+{
+    int topic = 0;
+    int variant = -1;
+    const LessonWindow::ModalHook previous = LessonWindow::setModalHook([&](LessonWindow &opened) {
+        if (auto *drill = dynamic_cast<CDrill *>(&opened)) {
+            topic = drill->topic();
+            variant = drill->variant();
+        }
+        return 0;
+    });
+    window.pressButton(133);
+    LessonWindow::setModalHook(previous);
+    EXPECT_EQ(topic, 2787);
+    EXPECT_EQ(variant, 0);
 }
 
 } // namespace
