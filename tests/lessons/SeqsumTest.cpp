@@ -111,6 +111,33 @@ TEST(SumDerivation, RefusesWhatItCannotWorkAndStopsAboveDegreeThree)
     EXPECT_TRUE(DeriveSum(*ReadSummand(u"(k^3+1)(k^3+1)")).degreeTooHigh);
 }
 
+TEST(SumDerivation, SurvivesAnyTypedSummand)
+{
+    // Random texts of up to 15 characters from the summand's alphabet: whatever is accepted has
+    // rows that fit a formula line and sums that were checked; nothing overruns or crashes.
+    const std::u16string alphabet = u"kk123456789+-*/()^.0";
+    std::uint32_t state = 12345;
+    const auto next = [&state] {
+        state = state * 214013u + 2531011u;
+        return (state >> 16) & 0x7FFFu;
+    };
+    int accepted = 0;
+    for (int i = 0; i < 10000; ++i) {
+        std::u16string typed;
+        const std::uint32_t length = next() % 16;
+        for (std::uint32_t c = 0; c < length; ++c)
+            typed += alphabet[next() % alphabet.size()];
+        const std::optional<std::u16string> summand = ReadSummand(typed);
+        if (!summand) continue;
+        const SumDerivation derivation = DeriveSum(*summand);
+        if (derivation.fault != SumFault::None) continue;
+        ++accepted;
+        for (const SumRow &row : derivation.rows)
+            EXPECT_LE(row.text.size(), 63u) << utf8(typed);
+    }
+    EXPECT_GT(accepted, 100);
+}
+
 class SeqsumTest : public ::testing::Test
 {
 protected:
