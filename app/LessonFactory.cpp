@@ -15,6 +15,8 @@
 #include "lessons/functions/Prepare.h"
 #include "lessons/functions/Twofunc.h"
 #include "lessons/functions/Unequal.h"
+#include "lessons/sequence/Seqsum.h"
+#include "lessons/sequence/Sequence.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 
@@ -42,6 +44,8 @@ const std::map<std::string_view, Factory> &factories()
         {"CUnequal", [](QWidget *p) { return std::make_unique<CUnequal>(p); }},
         {"CExpLaw", [](QWidget *p) { return std::make_unique<CExpLaw>(p); }},
         {"CExpFunc", [](QWidget *p) { return std::make_unique<CExpFunc>(p); }},
+        {"CSequence", [](QWidget *p) { return std::make_unique<CSequence>(p); }},
+        {"CSeqsum", [](QWidget *p) { return std::make_unique<CSeqsum>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };

@@ -5,6 +5,7 @@
 #include "drill/LogDrill.h"
 #include "drill/TrigDrills.h"
 #include "drill/MatrixDrills.h"
+#include "drill/SequenceDrill.h"
 
 #include <array>
 
@@ -32,6 +33,7 @@ constexpr std::array kGenerators = {
     GeneratorEntry{DrillTopic::SetCorrespondence, &drawCorrespondenceDrill},
     GeneratorEntry{DrillTopic::MatrixBasics, &drawMatrixBasicsDrill},
     GeneratorEntry{DrillTopic::Simultaneous, &drawSimultaneousDrill},
+    GeneratorEntry{DrillTopic::SequenceSum, &drawSequenceSumDrill},
 };
 
 } // namespace

@@ -58,15 +58,18 @@ int MultiplyTermLists(TermTable &out, const TermTable &a, const TermTable &b);
 
 /// One expansion step of a term made of bracketed sums. The term is cut before each '(' into at
 /// most four pieces (the text before the first '(', then each group with what follows it; after the
-/// third piece the rest is one piece). A lone "+" piece is dropped, a lone "-" becomes "-1".
+/// third piece the rest is one piece). A lone "+" piece is dropped, a lone "-" becomes "-1"; a
+/// piece after '/' is a divisor.
 /// - no '(': returns 0 (nothing to expand);
 /// - one group: its content, returns 1 ("(k+1)" gives "k+1");
-/// - otherwise the first two pieces are multiplied and collected ("(k+1)(k+2)" gives "kk+3k+2");
-/// with
-///   three or more pieces a first piece of one term is kept in front ("k(k+1)(k+2)" gives
-///   "k(kk+3k+2)"), else the product is bracketed and the third piece follows ("(a)(b)/(c)" gives
-///   "(ab)/(c)"); a fourth piece is appended unchanged.
-/// Returns the number of pieces, -1 when a piece to multiply (or a lone group) is a divisor, or -9.
+/// - two pieces: their product, collected ("(k+1)(k+2)" gives "kk+3k+2");
+/// - three or four pieces: when the first piece is a single term it is kept in front and the next
+///   two are multiplied ("k(k+1)(k+2)" gives "k(kk+3k+2)"); otherwise the first two are multiplied
+///   and bracketed, and the third piece follows ("(k+1)(k+2)(k+3)" gives "(kk+3k+2)(k+3)",
+///   "(k+1)(k)/(k+2)" gives "(kk+k)/(k+2)"); a fourth piece is appended unchanged.
+/// Only multiplied pieces may not be divisors: "(a)(b)/(c)" keeps (a) in front and would multiply
+/// (b) by the divisor (c), so it is refused with -1, as is a lone divisor group ("/(k+1)").
+/// Returns the number of pieces, -1 for a divisor where a factor is needed, or -9.
 int ExpandProduct(std::u16string_view term, std::u16string &output);
 
 /// Simplifies each term of a sum without expanding brackets: the numeric factors multiplied and
