@@ -7,20 +7,21 @@
 
 namespace {
 
-// Pixel offsets far outside any window; clamping keeps the conversion to int defined for any value.
-constexpr double kPixelLimit = 1.0e8;
-
-int toPixelOffset(double value)
-{
-    return static_cast<int>(std::clamp(std::trunc(value), -kPixelLimit, kPixelLimit));
-}
-
 std::u16string gridLabel(int value)
 {
     return formatText(value >= 0 ? u" %d" : u"%d", value);
 }
 
+// Pixel offsets far outside any window; clamping keeps the conversion to int defined for any value.
+constexpr double kPixelLimit = 1.0e8;
+
 } // namespace
+
+int TruncToPixel(double value)
+{
+    if (std::isnan(value)) return 0;
+    return static_cast<int>(std::clamp(std::trunc(value), -kPixelLimit, kPixelLimit));
+}
 
 int GridStepFor(double magnitude)
 {
@@ -58,22 +59,27 @@ void DrawSignedGrid(Canvas &canvas, const SignedGrid &grid)
 
 int GraphGrid::row(double y) const
 {
-    return originY() - toPixelOffset(y * m_unit / m_step);
+    return originY() - TruncToPixel(y * m_unit / m_step);
 }
 
 int GraphGrid::column(double x) const
 {
-    return originX() + toPixelOffset(x * m_unit / m_step);
+    return originX() + TruncToPixel(x * m_unit / m_step);
 }
 
 void GraphGrid::drawSquare(Canvas &canvas) const
 {
-    const int v = m_unit;
     canvas.fillRect(square(), Colors::Yellow);
+    drawAxes(canvas, 2 * m_unit);
+}
+
+void GraphGrid::drawAxes(Canvas &canvas, int yLabelTop) const
+{
+    const int v = m_unit;
     PenScope axes(canvas, Pen{PenStyle::Solid, 2, Colors::Black});
     canvas.moveTo(8 * v, 3 * v);
     canvas.lineTo(8 * v, 13 * v);
-    canvas.textOut(8 * v - 4, 2 * v, u"y");
+    canvas.textOut(8 * v - 4, yLabelTop, u"y");
     canvas.moveTo(3 * v, 8 * v);
     canvas.lineTo(13 * v, 8 * v);
     canvas.textOut(13 * v + 2, 8 * v - v / 2, u"x");

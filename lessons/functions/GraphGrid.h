@@ -2,6 +2,10 @@
 
 #include "ui/Canvas.h"
 
+/// A double as a pixel coordinate or offset: truncated toward zero and saturated far outside any
+/// window (NaN gives 0), so that the conversion to int is defined for every value.
+int TruncToPixel(double value);
+
 /// The value of one grid cell for a graph whose largest magnitude (already truncated toward zero)
 /// is `magnitude`: 2 below 10, 20 below 100, 200 up to 1000 and 2000 beyond, so that the ten
 /// cells of the grid keep the figure's numbers in view.
@@ -50,6 +54,9 @@ public:
     /// The yellow square with the axes in black, 2 pixels wide, labelled "y" and "x" in the current
     /// font.
     void drawSquare(Canvas &canvas) const;
+    /// The axes alone: black, 2 pixels wide, "y" with its top at `yLabelTop` left of the vertical
+    /// axis' top, "x" right of the horizontal axis' end.
+    void drawAxes(Canvas &canvas, int yLabelTop) const;
     /// The dotted grid with its labels (`DrawSignedGrid`, font height 2v/3).
     void drawDottedGrid(Canvas &canvas) const;
 
