@@ -5,6 +5,7 @@
 #include "lessons/functions/Prepare.h"
 #include "lessons/functions/Twofunc.h"
 #include "lessons/trig/Angdef.h"
+#include "lessons/trig/Angfunc.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 
@@ -25,6 +26,7 @@ const std::map<std::string_view, Factory> &factories()
         {"COnefunc", [](QWidget *p) { return std::make_unique<COnefunc>(p); }},
         {"CTwofunc", [](QWidget *p) { return std::make_unique<CTwofunc>(p); }},
         {"CAngdef", [](QWidget *p) { return std::make_unique<CAngdef>(p); }},
+        {"CAngfunc", [](QWidget *p) { return std::make_unique<CAngfunc>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };
