@@ -6,6 +6,7 @@
 #include "lessons/functions/Twofunc.h"
 #include "lessons/trig/Angdef.h"
 #include "lessons/trig/Angfunc.h"
+#include "lessons/trig/Tradd.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 
@@ -27,6 +28,7 @@ const std::map<std::string_view, Factory> &factories()
         {"CTwofunc", [](QWidget *p) { return std::make_unique<CTwofunc>(p); }},
         {"CAngdef", [](QWidget *p) { return std::make_unique<CAngdef>(p); }},
         {"CAngfunc", [](QWidget *p) { return std::make_unique<CAngfunc>(p); }},
+        {"CTradd", [](QWidget *p) { return std::make_unique<CTradd>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };

@@ -22,8 +22,8 @@ constexpr Rgb kImportantColor = rgb(255, 0, 15);
 constexpr std::u16string_view kRootMeasure = u"############";
 
 constexpr std::array<std::u16string_view, 7> kFunctionEntries = {
-    u"sin(ｻｲﾝ)",          u"cos(ｺｻｲﾝ)  ", u"tan(ﾀﾝｼﾞｪﾝﾄ)", u"cot(ｺﾀﾝｼﾞｪﾝﾄ)",
-    u"sec(ｾｶﾝﾄ)",         u"cosec(ｺｾｶﾝﾄ)", u" 平方関係",
+    u"sin(ｻｲﾝ)",  u"cos(ｺｻｲﾝ)  ",  u"tan(ﾀﾝｼﾞｪﾝﾄ)", u"cot(ｺﾀﾝｼﾞｪﾝﾄ)",
+    u"sec(ｾｶﾝﾄ)", u"cosec(ｺｾｶﾝﾄ)", u" 平方関係",
 };
 
 /// Which number of P a side of a ratio stands for.
@@ -93,9 +93,8 @@ int AnglePoint::quadrant() const
 CAngdef::CAngdef(QWidget *parent) : LessonWindow(kTemplate116, parent)
 {
     onCommand(kFunctionList, [this] { OnSelectFunction(); });
-    onCommand(kDrillId, [this] {
-        openDrill(*this, DrillTopic::TrigDefinition, 0, m_circleConstant);
-    });
+    onCommand(kDrillId,
+              [this] { openDrill(*this, DrillTopic::TrigDefinition, 0, m_circleConstant); });
 }
 
 void CAngdef::setCircleConstant(double value)
@@ -134,8 +133,7 @@ void CAngdef::OnLButtonDown(Point p)
     const int u = m_unitY;
     const int near = 2 * m_unitX;
     const bool inSquare = p.x > 3 * u && p.x < 13 * u && p.y > 3 * u && p.y < 13 * u;
-    const bool nearOrigin =
-        std::abs(m_origin.x - p.x) < near && std::abs(m_origin.y - p.y) < near;
+    const bool nearOrigin = std::abs(m_origin.x - p.x) < near && std::abs(m_origin.y - p.y) < near;
     if (!inSquare || nearOrigin) return;
     // A point whose coordinates both truncate to 0 would make OP zero long: ignored as well.
     const Point previous = m_pointP;

@@ -29,8 +29,7 @@ CAngfunc::CAngfunc(QWidget *parent) : LessonWindow(kTemplate104, parent)
     onCommand(kCosineRadio, [this] { selectFunction(kCosine); });
     onCommand(kTangentRadio, [this] { selectFunction(kTangent); });
     onScroll(kAngleBar, [this](ScrollAction action, int pos) { OnHScroll(action, pos); });
-    onCommand(kDrillId,
-              [this] { openDrill(*this, DrillTopic::TrigValues, 0, m_circleConstant); });
+    onCommand(kDrillId, [this] { openDrill(*this, DrillTopic::TrigValues, 0, m_circleConstant); });
 }
 
 void CAngfunc::setCircleConstant(double value)

@@ -23,8 +23,8 @@ void DrawAngleArc(Canvas &canvas, Point centre, int radius, Point start, Point e
     if ((sx == 0 && sy == 0) || (ex == 0 && ey == 0)) return;
     // The same ray: the two directions are parallel (cross product 0) and point the same way.
     if (sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0) return;
-    canvas.arc(centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius,
-               start.x, start.y, end.x, end.y);
+    canvas.arc(centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius, start.x,
+               start.y, end.x, end.y);
 }
 
 void DrawLabelFraction(Canvas &canvas, int x, int y, std::u16string_view upper,
