@@ -4,6 +4,9 @@
 #include "mathcore/FormulaDrawing.h"
 #include "mathcore/TextFormat.h"
 #include "resources/DialogTemplates.h"
+#include "ui/MeasuringCanvas.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -167,8 +170,8 @@ void CTradd::OnPaint(Canvas &canvas)
         }
         return;
     }
-    drawValueForm(canvas, false, 5 * ch);
-    drawValueForm(canvas, true, 11 * ch);
+    drawValueRow(canvas, false, 5 * ch);
+    drawValueRow(canvas, true, 11 * ch);
     const std::int16_t numeric = isLetter(m_alpha) ? m_beta : m_alpha;
     const std::optional<int> degrees = angleDegrees(angleText(numeric));
     if ((isLetter(m_alpha) || isLetter(m_beta)) && degrees && *degrees % 90 == 0) {
@@ -178,6 +181,17 @@ void CTradd::OnPaint(Canvas &canvas)
     }
 }
 
+int CTradd::drawLeftSide(Canvas &canvas, std::u16string_view name, char16_t op, int row)
+{
+    // f(A±B) at x0; returns where "=" goes: under the other rows' "=", or right of a left side
+    // too long to end before it.
+    const int x0 = 2 * m_unitX;
+    const std::u16string text =
+        formatText(u"%s(%s%s%s)", name, angleText(m_alpha), codeText(op), angleText(m_beta));
+    canvas.textOut(x0, row, text);
+    return std::max(x0 + 12 * m_unitX, x0 + canvas.textExtent(text).cx + 4);
+}
+
 void CTradd::drawLetterForm(Canvas &canvas, bool difference, int row)
 {
     const std::u16string_view c = code(difference);
@@ -185,12 +199,10 @@ void CTradd::drawLetterForm(Canvas &canvas, bool difference, int row)
         drawTangentLetterForm(canvas, c, row);
         return;
     }
-    const int x0 = 2 * m_unitX;
     const std::u16string_view a = angleText(m_alpha);
     const std::u16string_view b = angleText(m_beta);
-    canvas.textOut(x0, row,
-                   formatText(u"%s(%s%s%s)", functionName(m_function), a, codeText(c[0]), b));
-    canvas.textOut(x0 + 12 * m_unitX, row,
+    const int equals = drawLeftSide(canvas, functionName(m_function), c[0], row);
+    canvas.textOut(equals, row,
                    formatText(u"= %s%s%s%s%s%s%s%s%s", codeText(c[1]), a, codeText(c[2]), b,
                               codeText(c[3]), codeText(c[4]), a, codeText(c[5]), b));
 }
@@ -200,19 +212,19 @@ void CTradd::drawTangentLetterForm(Canvas &canvas, std::u16string_view c, int ro
     // tan(A±B) = (tanA ± tanB) / (1 ∓ tanA tanB), stacked over a bar.
     const int cw = m_unitX;
     const int ch = m_unitY;
-    const int x0 = 2 * cw;
     const std::u16string_view a = angleText(m_alpha);
     const std::u16string_view b = angleText(m_beta);
-    canvas.textOut(x0, row, formatText(u"%s(%s%s%s)", u"tan", a, codeText(c[0]), b));
-    canvas.textOut(x0 + 12 * cw, row, u"=");
+    const int equals = drawLeftSide(canvas, u"tan", c[0], row);
+    canvas.textOut(equals, row, u"=");
+    const int x = equals + cw;
     canvas.textOut(
-        x0 + 13 * cw, row - ch / 2,
+        x, row - ch / 2,
         formatText(u" %s%s%s%s%s", codeText(c[1]), a, codeText(c[2]), codeText(c[3]), b));
     const std::u16string denominator =
         formatText(u" 1%s%s%s%s%s", codeText(c[4]), codeText(c[5]), a, codeText(c[6]), b);
-    canvas.textOut(x0 + 13 * cw, row + ch / 2 + 1, denominator);
-    canvas.moveTo(x0 + 13 * cw, row + ch / 2);
-    canvas.lineTo(x0 + (13 + static_cast<int>(denominator.size())) * cw, row + ch / 2);
+    canvas.textOut(x, row + ch / 2 + 1, denominator);
+    canvas.moveTo(x, row + ch / 2);
+    canvas.lineTo(x + static_cast<int>(denominator.size()) * cw, row + ch / 2);
 }
 
 void CTradd::drawFactor(Canvas &canvas, int &x, int row, char16_t functionCode, std::int16_t angle)
@@ -239,17 +251,26 @@ void CTradd::drawFactor(Canvas &canvas, int &x, int row, char16_t functionCode, 
     x += width + 2 * cw;
 }
 
-void CTradd::drawValueForm(Canvas &canvas, bool difference, int row)
+void CTradd::drawValueRow(Canvas &canvas, bool difference, int row)
 {
-    const std::u16string_view c = code(difference);
-    if (m_function == kTangent) {
-        drawTangentValueForm(canvas, c, row);
-        return;
-    }
+    // The row starts under the letter row's "=", unless it would then run past the window's
+    // right edge: it is measured first and moved left as far as it must, at most to x0.
     const int cw = m_unitX;
-    const int x0 = 2 * cw;
-    canvas.textOut(x0 + 12 * cw, row, u"=");
-    int x = x0 + 13 * cw;
+    const int start = 14 * cw;
+    MeasuringCanvas measure(canvas);
+    const int end = drawValueForm(measure, difference, row, start);
+    const int overflow = end - (clientSize().cx - cw);
+    drawValueForm(canvas, difference, row, start - std::clamp(overflow, 0, 12 * cw));
+}
+
+int CTradd::drawValueForm(Canvas &canvas, bool difference, int row, int x)
+{
+    // x is where "=" stands; returns the right end of the row.
+    const std::u16string_view c = code(difference);
+    if (m_function == kTangent) return drawTangentValueForm(canvas, c, row, x);
+    const int cw = m_unitX;
+    canvas.textOut(x, row, u"=");
+    x += cw;
     const auto put = [&](std::u16string_view text, int advance) {
         canvas.textOut(x, row, text);
         x += advance;
@@ -261,14 +282,14 @@ void CTradd::drawValueForm(Canvas &canvas, bool difference, int row)
     drawFactor(canvas, x, row, c[4], m_alpha);
     put(u"*", cw);
     drawFactor(canvas, x, row, c[5], m_beta);
+    return x;
 }
 
-void CTradd::drawTangentValueForm(Canvas &canvas, std::u16string_view c, int row)
+int CTradd::drawTangentValueForm(Canvas &canvas, std::u16string_view c, int row, int x)
 {
     const int cw = m_unitX;
-    const int x0 = 2 * cw;
-    canvas.textOut(x0 + 12 * cw, row, u"=(");
-    int x = x0 + 14 * cw;
+    canvas.textOut(x, row, u"=(");
+    x += 2 * cw;
     const auto put = [&](std::u16string_view text, int advance) {
         canvas.textOut(x, row, text);
         x += advance;
@@ -277,11 +298,12 @@ void CTradd::drawTangentValueForm(Canvas &canvas, std::u16string_view c, int row
     put(codeText(c[2]), cw + 2);
     drawFactor(canvas, x, row, c[3], m_beta);
     const std::u16string middle = formatText(u")/(1%s", codeText(c[4]));
-    put(middle, static_cast<int>(middle.size()) * cw + 2);
+    put(middle, canvas.textExtent(middle).cx + 2);
     drawFactor(canvas, x, row, c[5], m_alpha);
     put(u"*", cw);
     drawFactor(canvas, x, row, c[6], m_beta);
     put(u")", cw);
+    return x;
 }
 
 void CTradd::drawSimplifiedForm(Canvas &canvas, bool difference, int row)

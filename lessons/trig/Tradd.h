@@ -49,10 +49,12 @@ private:
 
     std::u16string_view angleText(std::int16_t index) const;
     std::u16string_view code(bool difference) const;
+    int drawLeftSide(Canvas &canvas, std::u16string_view name, char16_t op, int row);
     void drawLetterForm(Canvas &canvas, bool difference, int row);
     void drawTangentLetterForm(Canvas &canvas, std::u16string_view codes, int row);
-    void drawValueForm(Canvas &canvas, bool difference, int row);
-    void drawTangentValueForm(Canvas &canvas, std::u16string_view codes, int row);
+    void drawValueRow(Canvas &canvas, bool difference, int row);
+    int drawValueForm(Canvas &canvas, bool difference, int row, int x);
+    int drawTangentValueForm(Canvas &canvas, std::u16string_view codes, int row, int x);
     void drawFactor(Canvas &canvas, int &x, int row, char16_t functionCode, std::int16_t angle);
     void drawSimplifiedForm(Canvas &canvas, bool difference, int row);
     void drawDoubleAngleForm(Canvas &canvas, bool difference, int row);
