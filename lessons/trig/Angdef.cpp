@@ -105,12 +105,9 @@ void CAngdef::setCircleConstant(double value)
 
 void CAngdef::OnInitDialog()
 {
-    const Size client = clientSize();
-    m_unitX = static_cast<std::int16_t>(client.cx / 48);
-    m_unitY = static_cast<std::int16_t>(client.cy / 16);
-    m_metrics.m_unitX = m_unitX;
-    m_metrics.m_unitY = m_unitY;
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics = TrigLessonMetrics(clientSize(), 16, m_circleConstant);
+    m_unitX = m_metrics.m_unitX;
+    m_unitY = m_metrics.m_unitY;
     const int u = m_unitY;
     m_pointP = Point{4 * u, 4 * u};
     m_origin = Point{(3 * u + 13 * u) / 2, (3 * u + 13 * u) / 2};

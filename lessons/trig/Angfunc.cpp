@@ -40,12 +40,9 @@ void CAngfunc::setCircleConstant(double value)
 
 void CAngfunc::OnInitDialog()
 {
-    const Size client = clientSize();
-    m_unitX = static_cast<std::int16_t>(client.cx / 48);
-    m_unitY = static_cast<std::int16_t>(client.cy / 16);
-    m_metrics.m_unitX = m_unitX;
-    m_metrics.m_unitY = m_unitY;
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics = TrigLessonMetrics(clientSize(), 16, m_circleConstant);
+    m_unitX = m_metrics.m_unitX;
+    m_unitY = m_metrics.m_unitY;
     m_angle = 0;
     setScrollRange(kAngleBar, 0, kMaxAngle);
     setScrollPos(kAngleBar, 0);

@@ -1,5 +1,6 @@
 #include "lessons/trig/Tradd.h"
 
+#include "lessons/trig/TrigFigures.h"
 #include "mathcore/FigureHelpers.h"
 #include "mathcore/FormulaDrawing.h"
 #include "mathcore/TextFormat.h"
@@ -111,12 +112,9 @@ std::u16string_view CTradd::simplifiedName(std::int16_t function, bool differenc
 
 void CTradd::OnInitDialog()
 {
-    const Size client = clientSize();
-    m_unitX = static_cast<std::int16_t>(client.cx / 48);
-    m_unitY = static_cast<std::int16_t>(client.cy / 18);
-    m_metrics.m_unitX = m_unitX;
-    m_metrics.m_unitY = m_unitY;
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics = TrigLessonMetrics(clientSize(), 18, m_circleConstant);
+    m_unitX = m_metrics.m_unitX;
+    m_unitY = m_metrics.m_unitY;
     for (std::size_t i = 0; i < m_angleTexts.size(); ++i)
         m_angleTexts[i] = kAngleEntryTexts[i];
     for (int id : {kAlphaList, kBetaList}) {

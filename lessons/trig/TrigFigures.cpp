@@ -36,3 +36,12 @@ void DrawLabelFraction(Canvas &canvas, int x, int y, std::u16string_view upper,
     canvas.textOut(centre - canvas.textExtent(upper).cx / 2 - 2, y - kRatioGap, upper);
     canvas.textOut(centre - canvas.textExtent(lower).cx / 2 - 2, y + kRatioGap, lower);
 }
+
+LessonMetrics TrigLessonMetrics(Size client, int rows, double circleConstant)
+{
+    LessonMetrics metrics;
+    metrics.m_unitX = static_cast<std::int16_t>(client.cx / 48);
+    metrics.m_unitY = static_cast<std::int16_t>(rows > 0 ? client.cy / rows : 0);
+    metrics.m_circleConstant = circleConstant;
+    return metrics;
+}

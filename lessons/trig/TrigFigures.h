@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mathcore/LessonMetrics.h"
 #include "ui/Canvas.h"
 
 #include <string_view>
@@ -23,3 +24,7 @@ inline double DegreesToRadians(double angle, double circleConstant)
 {
     return angle * circleConstant / 180.0;
 }
+
+/// The metrics of a trigonometry window: m_unitX = client width / 48, m_unitY = client height /
+/// `rows` (integer division), and the circle constant.
+LessonMetrics TrigLessonMetrics(Size client, int rows, double circleConstant);
