@@ -17,6 +17,9 @@
 #include "lessons/functions/Unequal.h"
 #include "lessons/sequence/Seqsum.h"
 #include "lessons/sequence/Sequence.h"
+#include "lessons/trig/Angdef.h"
+#include "lessons/trig/Angfunc.h"
+#include "lessons/trig/Tradd.h"
 #include "resources/DialogTemplates.h"
 #include "ui/LessonWindow.h"
 
@@ -46,6 +49,9 @@ const std::map<std::string_view, Factory> &factories()
         {"CExpFunc", [](QWidget *p) { return std::make_unique<CExpFunc>(p); }},
         {"CSequence", [](QWidget *p) { return std::make_unique<CSequence>(p); }},
         {"CSeqsum", [](QWidget *p) { return std::make_unique<CSeqsum>(p); }},
+        {"CAngdef", [](QWidget *p) { return std::make_unique<CAngdef>(p); }},
+        {"CAngfunc", [](QWidget *p) { return std::make_unique<CAngfunc>(p); }},
+        {"CTradd", [](QWidget *p) { return std::make_unique<CTradd>(p); }},
         {"CFractal", [](QWidget *p) { return std::make_unique<CFractal>(p); }},
         {"CBioRythm", [](QWidget *p) { return std::make_unique<CBioRythm>(p); }},
     };

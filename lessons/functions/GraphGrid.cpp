@@ -64,14 +64,14 @@ void GraphGrid::drawSquare(Canvas &canvas) const
     drawAxes(canvas);
 }
 
-void GraphGrid::drawAxes(Canvas &canvas) const
+void GraphGrid::drawAxes(Canvas &canvas, int yLabelTop) const
 {
     const int v = m_unit;
     const Rect box = square();
     PenScope axes(canvas, Pen{PenStyle::Solid, 2, Colors::Black});
     canvas.moveTo(originX(), 3 * v);
     canvas.lineTo(originX(), 13 * v);
-    canvas.textOut(originX() - 4, 2 * v, u"y");
+    canvas.textOut(originX() - 4, yLabelTop, u"y");
     canvas.moveTo(box.left, 8 * v);
     canvas.lineTo(box.right, 8 * v);
     canvas.textOut(box.right + 2, 8 * v - v / 2, u"x");

@@ -59,7 +59,10 @@ public:
     /// font.
     void drawSquare(Canvas &canvas) const;
     /// The axes alone, as `drawSquare` draws them.
-    void drawAxes(Canvas &canvas) const;
+    void drawAxes(Canvas &canvas) const { drawAxes(canvas, 2 * m_unit); }
+    /// The axes alone: black, 2 pixels wide, "y" with its top at `yLabelTop` left of the vertical
+    /// axis' top, "x" right of the horizontal axis' end.
+    void drawAxes(Canvas &canvas, int yLabelTop) const;
     /// The dotted grid with its labels (`DrawSignedGrid`, font height 2v/3).
     void drawDottedGrid(Canvas &canvas) const;
 
