@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Canvas.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,6 +24,16 @@ struct LessonMetrics
     std::int16_t m_unitX = 0;
     /// Vertical layout unit in pixels (client height divided by the window's divisor).
     std::int16_t m_unitY = 0;
+
+    /// Derives the layout units from the client area with the window's divisors (width / columns,
+    /// height / rows, integer division; a divisor below 1 gives 0) and takes the window's circle
+    /// constant.
+    void setLayout(Size client, int columns, int rows, double circleConstant)
+    {
+        m_unitX = static_cast<std::int16_t>(columns > 0 ? client.cx / columns : 0);
+        m_unitY = static_cast<std::int16_t>(rows > 0 ? client.cy / rows : 0);
+        m_circleConstant = circleConstant;
+    }
 
     /// Stores `text` in the scratch text, cut at its capacity.
     void setScratchText(std::u16string_view text)

@@ -46,12 +46,9 @@ void CExpFunc::setCircleConstant(double value)
 
 void CExpFunc::OnInitDialog()
 {
-    const Size client = clientSize();
-    m_unitX = static_cast<std::int16_t>(client.cx / 36);
-    m_unitY = static_cast<std::int16_t>(client.cy / 14);
-    m_metrics.m_unitX = m_unitX;
-    m_metrics.m_unitY = m_unitY;
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics.setLayout(clientSize(), 36, 14, m_circleConstant);
+    m_unitX = m_metrics.m_unitX;
+    m_unitY = m_metrics.m_unitY;
     setControlText(kFieldA, u"2");
     m_base = 2.0;
 }

@@ -68,12 +68,9 @@ void CExpLaw::setCircleConstant(double value)
 
 void CExpLaw::OnInitDialog()
 {
-    const Size client = clientSize();
-    m_unitX = static_cast<std::int16_t>(client.cx / 36);
-    m_unitY = static_cast<std::int16_t>(client.cy / 16);
-    m_metrics.m_unitX = m_unitX;
-    m_metrics.m_unitY = m_unitY;
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics.setLayout(clientSize(), 36, 16, m_circleConstant);
+    m_unitX = m_metrics.m_unitX;
+    m_unitY = m_metrics.m_unitY;
     m_aText.clear();
     m_mText.clear();
     m_nText.clear();

@@ -49,12 +49,9 @@ void COnefnc2::OnInitDialog()
 {
     for (std::u16string &text : m_lines)
         text.clear();
-    const Size client = clientSize();
-    m_unitX = static_cast<std::int16_t>(client.cx / 36);
-    m_unitY = static_cast<std::int16_t>(client.cy / 14);
-    m_metrics.m_unitX = m_unitX;
-    m_metrics.m_unitY = m_unitY;
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics.setLayout(clientSize(), 36, 14, m_circleConstant);
+    m_unitX = m_metrics.m_unitX;
+    m_unitY = m_metrics.m_unitY;
     m_clickState = 1;
     m_point1 = Point{4 * m_unitY, 4 * m_unitY};
     m_point2 = Point{10 * m_unitY, 10 * m_unitY};

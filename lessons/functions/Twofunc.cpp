@@ -52,12 +52,9 @@ void CTwofunc::setCircleConstant(double value)
 
 void CTwofunc::OnInitDialog()
 {
-    const Size client = clientSize();
-    m_unitX = static_cast<std::int16_t>(client.cx / 36);
-    m_unitY = static_cast<std::int16_t>(client.cy / 15);
-    m_metrics.m_unitX = m_unitX;
-    m_metrics.m_unitY = m_unitY;
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics.setLayout(clientSize(), 36, 15, m_circleConstant);
+    m_unitX = m_metrics.m_unitX;
+    m_unitY = m_metrics.m_unitY;
     setControlText(kFieldA, u"1");
     if (m_modeFlag == 1) {
         setCaption(u"三角関数の合成公式");

@@ -59,12 +59,9 @@ CUnequal::CUnequal(QWidget *parent) : LessonWindow(kTemplate108, parent)
 
 void CUnequal::OnInitDialog()
 {
-    const Size client = clientSize();
-    m_unitX = static_cast<std::int16_t>(client.cx / 48);
-    m_unitY = static_cast<std::int16_t>(client.cy / 14);
-    m_metrics.m_unitX = m_unitX;
-    m_metrics.m_unitY = m_unitY;
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics.setLayout(clientSize(), 48, 14, m_circleConstant);
+    m_unitX = m_metrics.m_unitX;
+    m_unitY = m_metrics.m_unitY;
     setControlText(kFieldId, kDefaultText);
     accept(std::u16string(kDefaultText));
 }

@@ -61,10 +61,7 @@ void CMatrix::setCircleConstant(double value)
 
 void CMatrix::OnInitDialog()
 {
-    const Size client = clientSize();
-    m_metrics.m_unitX = static_cast<std::int16_t>(client.cx / 40);
-    m_metrics.m_unitY = static_cast<std::int16_t>(client.cy / 15);
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics.setLayout(clientSize(), 40, 15, m_circleConstant);
     m_a = {};
     m_b = {};
     setControlText(113, u"1");

@@ -24,12 +24,9 @@ CSeqsum::CSeqsum(QWidget *parent) : LessonWindow(kTemplate117, parent)
 
 void CSeqsum::OnInitDialog()
 {
-    const Size client = clientSize();
-    m_unitX = static_cast<std::int16_t>(client.cx / 48);
-    m_unitY = static_cast<std::int16_t>(client.cy / 10);
-    m_metrics.m_unitX = m_unitX;
-    m_metrics.m_unitY = m_unitY;
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics.setLayout(clientSize(), 48, 10, m_circleConstant);
+    m_unitX = m_metrics.m_unitX;
+    m_unitY = m_metrics.m_unitY;
     m_input = kInitialSummand;
     setControlText(kFieldSummand, m_input);
     m_derivation = DeriveSum(m_input);

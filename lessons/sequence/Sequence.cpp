@@ -73,12 +73,9 @@ CSequence::CSequence(QWidget *parent) : LessonWindow(kTemplate110, parent)
 
 void CSequence::OnInitDialog()
 {
-    const Size client = clientSize();
-    m_unitX = static_cast<std::int16_t>(client.cx / 36);
-    m_unitY = static_cast<std::int16_t>(client.cy / 18);
-    m_metrics.m_unitX = m_unitX;
-    m_metrics.m_unitY = m_unitY;
-    m_metrics.m_circleConstant = m_circleConstant;
+    m_metrics.setLayout(clientSize(), 36, 18, m_circleConstant);
+    m_unitX = m_metrics.m_unitX;
+    m_unitY = m_metrics.m_unitY;
     setControlText(kFieldA, u"2");
     setControlText(kFieldD, u"1/2");
     setControlText(kFieldN, u"3");

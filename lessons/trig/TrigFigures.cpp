@@ -40,8 +40,6 @@ void DrawLabelFraction(Canvas &canvas, int x, int y, std::u16string_view upper,
 LessonMetrics TrigLessonMetrics(Size client, int rows, double circleConstant)
 {
     LessonMetrics metrics;
-    metrics.m_unitX = static_cast<std::int16_t>(client.cx / 48);
-    metrics.m_unitY = static_cast<std::int16_t>(rows > 0 ? client.cy / rows : 0);
-    metrics.m_circleConstant = circleConstant;
+    metrics.setLayout(client, 48, rows, circleConstant);
     return metrics;
 }
