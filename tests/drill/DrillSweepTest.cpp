@@ -92,6 +92,9 @@ std::string paintFault(DrillGenerator generator, std::int16_t variant, const Dri
     metrics.m_unitY = kCellHeight;
     DrillPage page{canvas, metrics, params, variant, true};
     generator(page);
+    // The answer is red; the page is left in black for whatever the window draws next.
+    if (canvas.fault().empty() && canvas.textColor() != Colors::Black)
+        return "text colour left at " + std::to_string(canvas.textColor());
     return canvas.fault();
 }
 
