@@ -22,6 +22,7 @@ int main(int argc, char **argv)
     QApplication qtApp(argc, argv);
     CTessarynApp::setApplicationIdentity();
     installJapaneseTranslation(qtApp);
+    keepCNumberFormat();
     CTessarynApp app;
     QStringList arguments = QApplication::arguments().mid(1);
     arguments.removeOne(QStringLiteral("--"));

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <clocale>
+
 bool installJapaneseTranslation(QCoreApplication &app)
 {
     // The program speaks Japanese whatever the system's language is.
@@ -28,4 +30,9 @@ bool installJapaneseTranslation(QCoreApplication &app)
     }
     delete translator;
     return false;
+}
+
+void keepCNumberFormat()
+{
+    std::setlocale(LC_NUMERIC, "C");
 }

@@ -34,6 +34,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     CTessarynApp::setApplicationIdentity();
     installJapaneseTranslation(app);
+    keepCNumberFormat();
 
     std::vector<std::string> args(argv + 1, argv + argc);
     auto parsed = parseRenderCommand(args);
