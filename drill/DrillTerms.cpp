@@ -1,8 +1,7 @@
 #include "drill/DrillTerms.h"
 
-#include "mathcore/NumberText.h"
-
-#include <cstdint>
+#include "mathcore/ExactFraction.h"
+#include "mathcore/TextFormat.h"
 
 std::u16string leadingTermText(int k)
 {
@@ -34,13 +33,9 @@ std::u16string equationHead(int a)
 
 std::u16string reducedFractionText(int num, int den)
 {
-    if (num == 0 || den == 0) return u"0";
-    // Reduced in 64 bits, where neither the division nor the sign change can overflow.
-    const std::int64_t divisor = reducingDivisor(num, den);
-    const std::int64_t sign = den < 0 ? -1 : 1;
-    const std::int64_t top = sign * num / divisor;
-    const std::int64_t bottom = sign * den / divisor;
-    return bottom == 1 ? formatText(u"%lld", top) : formatText(u"%lld/%lld", top, bottom);
+    // No drill draws a zero denominator; it is written "0" rather than as a division by zero.
+    if (den == 0) return u"0";
+    return FormatReducedFraction(num, den);
 }
 
 void drawCheckingNote(DrillPage &page, int row)

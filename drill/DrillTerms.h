@@ -19,9 +19,9 @@ std::u16string constantText(int k);
 /// The start of y = ax...: "y = x" for 1, "y = -x" for -1, "y = %dx" otherwise.
 std::u16string equationHead(int a);
 
-/// num/den reduced with the sign on the numerator: "%d" when the denominator is 1, else "%d/%d".
-/// A zero numerator is written "0" whatever the denominator; a zero denominator (which no drill
-/// draws) is written as "0" too rather than as a division by zero.
+/// num/den as FormatReducedFraction writes it (reduced, the sign on the numerator, a zero numerator
+/// as "0"), except that a zero denominator (which no drill draws) is written "0" too rather than as
+/// a division by zero.
 std::u16string reducedFractionText(int num, int den);
 
 /// The two-line reminder that ends the answer of a graph question: the student checks the answer

@@ -1,5 +1,6 @@
 #include "mathcore/NumberText.h"
 
+#include "mathcore/ExactFraction.h"
 #include "mathcore/TextFormat.h"
 
 #include <algorithm>
@@ -41,24 +42,6 @@ std::int64_t leastCommonMultiple(std::int64_t a, std::int64_t b)
 {
     if (a <= 0 || b <= 0) return a * b;
     return a / reducingDivisor(a, b) * b;
-}
-
-/// The numerator and, when it is not 1, "/" and the denominator.
-std::u16string fractionText(std::int64_t num, std::int64_t den)
-{
-    return den == 1 ? formatText(u"%lld", num) : formatText(u"%lld/%lld", num, den);
-}
-
-/// a/b reduced in 64 bits; a zero numerator gives 0/1 (the in-text evaluators write zero as "0").
-void reduceOrZero(std::int64_t &num, std::int64_t &den)
-{
-    if (num == 0) {
-        den = 1;
-        return;
-    }
-    const std::int64_t g = reducingDivisor(num, den);
-    num /= g;
-    den /= g;
 }
 
 /// Replaces text[from, to) by `replacement` and cuts the result to the formula capacity.
@@ -260,11 +243,8 @@ void FormatFraction(std::int16_t num, std::int16_t den, std::u16string &out)
 
 void FormatSignedFraction(std::u16string &out, std::int32_t num, bool plus, std::int32_t den)
 {
-    const std::u16string suffix = den == 1 ? std::u16string() : formatText(u"/%d", den);
-    if (num <= 0)
-        out = formatText(u"%d%s", num, suffix);
-    else
-        out = formatText(plus ? u"+%d%s" : u" %d%s", num, suffix);
+    const std::u16string body = FormatExactFraction(ExactFraction{num, den});
+    out = num <= 0 ? body : (plus ? u"+" : u" ") + body;
     cutToCapacity(out, kFormulaTextCapacity);
 }
 
@@ -316,7 +296,7 @@ int EvaluateFractionSum(std::u16string &text)
     std::int32_t num = 0;
     std::int32_t den = 1;
     AddFractions(left.den, rightDen, left.num, rightNum, num, den);
-    replaceStretch(text, left.start, end, fractionText(num, den));
+    replaceStretch(text, left.start, end, FormatExactFraction(ExactFraction{num, den}));
     return left.num != 0 ? 1 : 0;
 }
 
@@ -333,37 +313,22 @@ int EvaluateFractionProduct(std::u16string &text)
         const int end = ReadIntegerAt(text, factor, 0, i, static_cast<int>(text.size()));
         if (end < 0 || left.den == 0 || (op == u'/' && factor == 0)) return -1;
         // a/b * c = ac/b and a/b / c = a/(bc), in 64 bits so that no product overflows.
-        std::int64_t num = left.num;
-        std::int64_t den = left.den;
+        ExactFraction value{left.num, left.den};
         if (op == u'*')
-            num *= factor;
+            value.num *= factor;
         else
-            den *= factor;
-        reduceOrZero(num, den);
-        const bool signMoved = den < 0;
-        if (signMoved) {
-            num = -num;
-            den = -den;
-        }
-        if (op == u'/' && !left.ownDenominator && den != 1 && !signMoved && num == left.num)
+            value.den *= factor;
+        // Reduced, with zero written as "0".
+        value = value.num == 0 ? ExactFraction{0, 1} : ReduceExactFraction(value);
+        const bool signMoved = value.den < 0;
+        if (signMoved) value = ExactFraction{-value.num, -value.den};
+        if (op == u'/' && !left.ownDenominator && value.den != 1 && !signMoved &&
+            value.num == left.num)
             continue; // the bar of a fraction that is already reduced
-        std::u16string replacement = fractionText(num, den);
-        if (left.start != 0 && num >= 0) replacement.insert(0, 1, u'+');
+        std::u16string replacement = FormatExactFraction(value);
+        if (left.start != 0 && value.num >= 0) replacement.insert(0, 1, u'+');
         replaceStretch(text, left.start, end, replacement);
         return lastNumerator != 0 ? 1 : 0;
     }
     return lastNumerator != 0 ? 1 : 0;
-}
-
-std::u16string FormatWideFraction(std::int64_t num, std::int64_t den)
-{
-    if (num == 0) return u"0";
-    const std::int64_t g = reducingDivisor(num, den);
-    num /= g;
-    den /= g;
-    if (den < 0) {
-        num = -num;
-        den = -den;
-    }
-    return fractionText(num, den);
 }

@@ -110,9 +110,3 @@ int EvaluateFractionSum(std::u16string &text);
 /// when an operand cannot be read or a divisor or denominator is 0, else 1 if the last numerator
 /// read was non-zero, 0 otherwise. The rebuilt text is cut to kFormulaTextCapacity characters.
 int EvaluateFractionProduct(std::u16string &text);
-
-/// Writes num/den reduced in 64 bits with the sign on the numerator: "%lld" when the denominator
-/// is then 1, else "%lld/%lld". A zero numerator is written "0" whatever the denominator (0/5 and
-/// 0/-5 are both "0"); a zero denominator is written as it is ("5/0"). Magnitudes must stay below
-/// 2^63. The text is not cut: callers with 64-bit results use their own wider buffers.
-std::u16string FormatWideFraction(std::int64_t num, std::int64_t den);

@@ -1,6 +1,7 @@
 #include "lessons/matrix/MatrixArithmetic.h"
 
 #include "lessons/functions/CoefficientField.h"
+#include "mathcore/ExactFraction.h"
 #include "mathcore/NumberText.h"
 #include "mathcore/TextFormat.h"
 
@@ -31,15 +32,17 @@ Matrix2 MatrixProduct(const Matrix2 &a, const Matrix2 &b)
 InverseRows InverseMatrixRows(const Matrix2 &m)
 {
     const std::int64_t det = Determinant(m);
-    return {formatText(u"%s  %s", FormatWideFraction(m.a22, det), FormatWideFraction(-m.a12, det)),
-            formatText(u"%s  %s", FormatWideFraction(-m.a21, det), FormatWideFraction(m.a11, det))};
+    return {formatText(u"%s  %s", FormatReducedFraction(m.a22, det),
+                       FormatReducedFraction(-m.a12, det)),
+            formatText(u"%s  %s", FormatReducedFraction(-m.a21, det),
+                       FormatReducedFraction(m.a11, det))};
 }
 
 InverseRows SolutionRows(const Matrix2 &m, std::int64_t p, std::int64_t q)
 {
     const std::int64_t det = Determinant(m);
-    return {FormatWideFraction(p * m.a22 - q * m.a12, det),
-            FormatWideFraction(q * m.a11 - p * m.a21, det)};
+    return {FormatReducedFraction(p * m.a22 - q * m.a12, det),
+            FormatReducedFraction(q * m.a11 - p * m.a21, det)};
 }
 
 bool HasInfinitelyManySolutions(const Matrix2 &m, std::int64_t p, std::int64_t q)

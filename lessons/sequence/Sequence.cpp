@@ -39,7 +39,7 @@ std::optional<int> leadingInteger(std::u16string_view text)
 }
 
 /// A fraction field: '/' where CheckFractionText finds it, the denominator 1 without one.
-std::optional<WideFraction> readFraction(std::u16string_view text)
+std::optional<ExactFraction> readFraction(std::u16string_view text)
 {
     const int slash = CheckFractionText(text);
     if (slash < 0) return std::nullopt;
@@ -47,7 +47,7 @@ std::optional<WideFraction> readFraction(std::u16string_view text)
     const std::optional<int> den =
         slash == 0 ? std::optional<int>(1) : leadingInteger(text.substr(slash + 1));
     if (!num || !den || *den == 0) return std::nullopt;
-    return WideFraction{*num, *den};
+    return ExactFraction{*num, *den};
 }
 
 std::optional<int> readTermNumber(std::u16string_view text)
@@ -58,7 +58,7 @@ std::optional<int> readTermNumber(std::u16string_view text)
     return n;
 }
 
-bool acceptableRatio(WideFraction r)
+bool acceptableRatio(ExactFraction r)
 {
     const double value = static_cast<double>(r.num) / static_cast<double>(r.den);
     return value != 1.0 && value <= kRatioLimit && value >= -kRatioLimit;
@@ -94,12 +94,12 @@ bool CSequence::readField(int id, SequenceInput &input) const
         if (n) input.n = *n;
         return n.has_value();
     }
-    const std::optional<WideFraction> value = readFraction(text);
+    const std::optional<ExactFraction> value = readFraction(text);
     if (!value || (id == kFieldR && !acceptableRatio(*value))) return false;
-    WideFraction &target = id == kFieldA   ? input.a
-                           : id == kFieldD ? input.d
-                           : id == kFieldB ? input.b
-                                           : input.r;
+    ExactFraction &target = id == kFieldA   ? input.a
+                            : id == kFieldD ? input.d
+                            : id == kFieldB ? input.b
+                                            : input.r;
     target = *value;
     return true;
 }

@@ -13,14 +13,21 @@ int length(std::u16string_view text)
     return static_cast<int>(text.size());
 }
 
+/// A fraction joined onto a formula, as it stands: a leading blank where a positive value would
+/// take its "+" sign (" 1/2", "-3/4", "0/2").
+std::u16string joinedText(ExactFraction f)
+{
+    return (f.num < 1 ? u"" : u" ") + FormatExactFraction(f);
+}
+
 /// The four terms from `first`, each followed by ",", then "･･･"; `next` gives the term after.
-template <typename Next> std::optional<std::u16string> termList(WideFraction first, Next next)
+template <typename Next> std::optional<std::u16string> termList(ExactFraction first, Next next)
 {
     std::u16string list;
-    WideFraction term = first;
+    ExactFraction term = first;
     for (int i = 0; i < kListedTerms; ++i) {
-        list += FormatWideFraction(term) + u",";
-        const std::optional<WideFraction> following = next(term);
+        list += joinedText(term) + u",";
+        const std::optional<ExactFraction> following = next(term);
         if (!following) return std::nullopt;
         term = *following;
     }
@@ -28,7 +35,7 @@ template <typename Next> std::optional<std::u16string> termList(WideFraction fir
 }
 
 /// a + (n-1)d over (den a)(den d), reduced unless it is 0.
-std::optional<WideFraction> nthArithmeticTerm(const SequenceInput &in)
+std::optional<ExactFraction> nthArithmeticTerm(const SequenceInput &in)
 {
     const auto left = CheckedMultiply(in.a.num, in.d.den);
     const auto step = CheckedMultiply(in.n - 1, in.d.num);
@@ -37,11 +44,11 @@ std::optional<WideFraction> nthArithmeticTerm(const SequenceInput &in)
     if (!left || !right || !den) return std::nullopt;
     const auto num = CheckedAdd(*left, *right);
     if (!num) return std::nullopt;
-    return ReduceWideFraction(WideFraction{*num, *den});
+    return ReduceExactFraction(ExactFraction{*num, *den});
 }
 
 /// n(a + a_n)/2 as n(a_num a_n,den + a_n,num a_den) / (2 a_den a_n,den), reduced.
-std::optional<WideFraction> arithmeticSum(const SequenceInput &in, WideFraction nth)
+std::optional<ExactFraction> arithmeticSum(const SequenceInput &in, ExactFraction nth)
 {
     const auto left = CheckedMultiply(in.a.num, nth.den);
     const auto right = CheckedMultiply(nth.num, in.a.den);
@@ -50,42 +57,41 @@ std::optional<WideFraction> arithmeticSum(const SequenceInput &in, WideFraction 
     const auto twice = CheckedMultiply(2, in.a.den);
     const auto den = twice ? CheckedMultiply(*twice, nth.den) : std::nullopt;
     if (!num || !den) return std::nullopt;
-    return ReduceWideFraction(WideFraction{*num, *den});
+    return ReduceExactFraction(ExactFraction{*num, *den});
 }
 
 bool fillArithmetic(const SequenceInput &in, SequenceFigure &figure)
 {
-    const auto list = termList(in.a, [&in](WideFraction t) { return AddWideFractions(t, in.d); });
+    const auto list = termList(in.a, [&in](ExactFraction t) { return AddExact(t, in.d); });
     const auto nth = nthArithmeticTerm(in);
     const auto sum = nth ? arithmeticSum(in, *nth) : std::nullopt;
     if (!list || !sum) return false;
-    const std::u16string a = FormatWideFraction(in.a);
-    const std::u16string d = FormatWideFraction(in.d);
+    const std::u16string a = joinedText(in.a);
+    const std::u16string d = joinedText(in.d);
     figure.nText = formatText(u"%d", in.n);
     const int n = length(figure.nText);
     figure.arithmeticList = *list;
-    figure.nthTerm.text =
-        formatText(u"%s+(%s-1)*%s=%s", a, figure.nText, d, FormatWideFraction(*nth));
+    figure.nthTerm.text = formatText(u"%s+(%s-1)*%s=%s", a, figure.nText, d, joinedText(*nth));
     figure.nthTerm.marks = {{0, length(a)}, {length(a) + 2, n}, {length(a) + 2 + n + 4, length(d)}};
     figure.sumLead = figure.nText + u"項までの和＝";
     const std::u16string open = figure.sumLead + u"──｛2*";
     figure.arithmeticSum.text =
-        formatText(u"%s%s+(%s-1)*%s｝=%s", open, a, figure.nText, d, FormatWideFraction(*sum));
+        formatText(u"%s%s+(%s-1)*%s｝=%s", open, a, figure.nText, d, joinedText(*sum));
     const int at = length(open);
     figure.arithmeticSum.marks = {
         {at, length(a)}, {at + length(a) + 2, n}, {at + length(a) + 2 + n + 4, length(d)}};
     return true;
 }
 
-double toDouble(WideFraction f)
+double toDouble(ExactFraction f)
 {
     return static_cast<double>(f.num) / static_cast<double>(f.den);
 }
 
 void fillGeometricTexts(const SequenceInput &in, SequenceFigure &figure)
 {
-    const std::u16string b = FormatWideFraction(in.b);
-    const std::u16string r = FormatWideFraction(in.r);
+    const std::u16string b = joinedText(in.b);
+    const std::u16string r = joinedText(in.r);
     const std::u16string lead = formatText(u"第 %d項 ＝ ", in.n);
     figure.geometricTerm.text = lead + b + u"(" + r + u")";
     figure.geometricTerm.marks = {{length(lead), length(b)},
@@ -101,8 +107,7 @@ void fillGeometricTexts(const SequenceInput &in, SequenceFigure &figure)
 
 bool fillGeometric(const SequenceInput &in, SequenceFigure &figure)
 {
-    const auto list =
-        termList(in.b, [&in](WideFraction t) { return MultiplyWideFractions(t, in.r); });
+    const auto list = termList(in.b, [&in](ExactFraction t) { return MultiplyExact(t, in.r); });
     if (!list) return false;
     figure.geometricList = *list;
     fillGeometricTexts(in, figure);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mathcore/WideFraction.h"
+#include "mathcore/ExactFraction.h"
 
 #include <optional>
 #include <string>
@@ -11,11 +11,11 @@
 /// Fractions are as typed (not reduced), with positive denominators.
 struct SequenceInput
 {
-    WideFraction a{2, 1};
-    WideFraction d{1, 2};
+    ExactFraction a{2, 1};
+    ExactFraction d{1, 2};
     int n = 3;
-    WideFraction b{2, 1};
-    WideFraction r{1, 2};
+    ExactFraction b{2, 1};
+    ExactFraction r{1, 2};
 };
 
 /// Characters [first, first + count) of a text, which the lesson lays on a yellow ground.

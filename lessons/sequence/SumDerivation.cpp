@@ -1,11 +1,11 @@
 #include "lessons/sequence/SumDerivation.h"
 
+#include "mathcore/ExactFraction.h"
 #include "mathcore/FormulaValue.h"
 #include "mathcore/NumberText.h"
 #include "mathcore/SumAlgebra.h"
 #include "mathcore/TermAlgebra.h"
 #include "mathcore/TextFormat.h"
-#include "mathcore/WideFraction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +42,7 @@ struct ClosedForms
 std::optional<ClosedForms> buildClosedForms(const TermTable &table, int count)
 {
     ClosedForms forms;
-    std::vector<WideFraction> reduced;
+    std::vector<ExactFraction> reduced;
     for (int i = 0; i < count; ++i) {
         const TermSlot &slot = table.slots[static_cast<std::size_t>(i)];
         const PowerSumFormula sum = *PowerSumFor(slot.numLetters.size());
@@ -54,17 +54,17 @@ std::optional<ClosedForms> buildClosedForms(const TermTable &table, int count)
         forms.termByTerm +=
             sign + coefficientPart(sign, p, q) + divisor + std::u16string(sum.closedForm);
         // Row 5: p / (q g) reduced; L collects the denominators.
-        const WideFraction r = ReduceWideFraction(WideFraction{p, q * sum.divisor});
+        const ExactFraction r = ReduceExactFraction(ExactFraction{p, q * sum.divisor});
         reduced.push_back(r);
         sign = i == 0 ? u"" : u"+";
         const std::u16string part = coefficientPart(sign, r.num, r.den);
         forms.combined += sign + part + std::u16string(sum.closedForm);
-        const auto lcm = WideLeastCommonMultiple(forms.denominator, r.den);
+        const auto lcm = CheckedLeastCommonMultiple(forms.denominator, r.den);
         if (!lcm) return std::nullopt;
         forms.denominator = *lcm;
     }
     for (int i = 0; i < count; ++i) {
-        const WideFraction r = reduced[static_cast<std::size_t>(i)];
+        const ExactFraction r = reduced[static_cast<std::size_t>(i)];
         const auto whole = CheckedMultiply(r.num, forms.denominator / r.den);
         if (!whole) return std::nullopt;
         std::u16string sign = i == 0 ? u"" : u"+";

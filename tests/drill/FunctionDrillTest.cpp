@@ -46,19 +46,18 @@ bool contains(const Lines &lines, const std::string &line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-TEST(DrillTerms, FractionsAreReducedWithTheSignOnTheNumeratorAndZeroWrittenAlone)
+TEST(DrillTerms, FractionsAreReducedAndAZeroDenominatorIsWrittenAsZero)
 {
     struct Row
     {
         int num, den;
         std::u16string text;
     };
+    // The reduction itself is FormatReducedFraction's; here what the drill adds: a zero
+    // denominator, and int arguments at their limits.
     constexpr int kMin = std::numeric_limits<int>::min();
     const Row rows[] = {
-        {0, 3, u"0"},       {0, -8, u"0"},  {-3, 4, u"-3/4"},
-        {2, -4, u"-1/2"},   {-4, -2, u"2"}, {9, -16, u"-9/16"},
-        {6, 3, u"2"},       {5, 0, u"0"},   {kMin, -1, u"2147483648"},
-        {kMin, kMin, u"1"},
+        {5, 0, u"0"}, {0, 0, u"0"}, {0, -8, u"0"}, {2, -4, u"-1/2"}, {kMin, -1, u"2147483648"},
     };
     for (const Row &row : rows)
         EXPECT_EQ(reducedFractionText(row.num, row.den), row.text) << row.num << "/" << row.den;

@@ -1,7 +1,6 @@
 #include "lessons/matrix/Matrix.h"
 #include "drill/Drill.h"
 #include "mathcore/MatrixDrawing.h"
-#include "mathcore/NumberText.h"
 #include "tests/lessons/LessonTestSupport.h"
 #include "ui/RecordingCanvas.h"
 
@@ -77,30 +76,6 @@ TEST(MatrixDrawing, PutsRowsAndBracketsInTheCellsAndReportsTheWidthInCharacters)
     DrawParenthesisPair(canvas, 66, 187, 24, 72, Colors::Black);
     EXPECT_TRUE(hasSequence(canvas.lines(),
                             {"arc 66 24 84 96 75 24 75 96", "arc 169 24 187 96 178 96 178 24"}));
-}
-
-TEST(MatrixArithmetic, FormatsWideFractionsReducedWithZeroAsZero)
-{
-    struct Row
-    {
-        std::int64_t num, den;
-        std::u16string text;
-    };
-    const Row rows[] = {
-        {0, 4, u"0"},
-        {0, -5, u"0"},
-        {6, -4, u"-3/2"},
-        {4, 2, u"2"},
-        {-3, -4, u"3/4"},
-        {32767, -65535, u"-32767/65535"},
-        {INT64_C(2147483648), 3, u"2147483648/3"},
-    };
-    for (const Row &row : rows)
-        EXPECT_EQ(FormatWideFraction(row.num, row.den), row.text) << row.num << '/' << row.den;
-    // The 16-bit formatter keeps writing a zero numerator as it is.
-    std::u16string narrow;
-    FormatFraction(0, 5, narrow);
-    EXPECT_EQ(narrow, u"0/5");
 }
 
 TEST(MatrixArithmetic, ReadsSixteenBitSignedEntriesOnly)

@@ -61,6 +61,22 @@ TEST(SequenceFigure, KeepsExactTermsWhereSixteenBitsWouldWrap)
     EXPECT_EQ(figure->sumDenominator.text, u"1-(-1/2)");
 }
 
+TEST(SequenceFigure, WritesTypedFractionsAsTypedAndAZeroResultOverItsDenominator)
+{
+    SequenceInput input;
+    input.a = {-1, 1};
+    input.d = {1, 2};
+    input.b = {2, 4};
+    input.r = {-3, 6};
+    const std::optional<SequenceFigure> figure = ComputeSequenceFigure(input);
+    ASSERT_TRUE(figure);
+    // Listed terms are sums, written reduced (0 alone); a_3 = (-2 + 2)/2 keeps its denominator.
+    EXPECT_EQ(figure->arithmeticList, u"-1,-1/2,0, 1/2,･･･");
+    EXPECT_EQ(figure->nthTerm.text, u"-1+(3-1)* 1/2=0/2");
+    EXPECT_EQ(figure->geometricList, u" 2/4,-1/4, 1/8,-1/16,･･･");
+    EXPECT_EQ(figure->geometricTerm.text, u"第 3項 ＝  2/4(-3/6)");
+}
+
 TEST(SequenceFigure, ShowsDecimalsOnlyBelowOneAndRefusesNumbersThatCannotBeWritten)
 {
     SequenceInput doubling;
@@ -171,7 +187,7 @@ TEST_F(SequenceTest, RefusesABadFieldByItsFocusWithoutChangingTheFigure)
         startWith(fresh, row.fields);
         EXPECT_EQ(fresh.focusedControl(), row.focus);
         EXPECT_EQ(fresh.input().n, 3);
-        EXPECT_EQ(fresh.input().r, (WideFraction{1, 2}));
+        EXPECT_EQ(fresh.input().r, (ExactFraction{1, 2}));
         EXPECT_EQ(fresh.surface(), before);
     }
     setMessageBoxHandler([](const MessageRequest &) { return static_cast<int>(IdOk); });

@@ -20,29 +20,6 @@ std::string narrow(std::u16string_view text)
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 
-TEST(ExactFraction, ReducesAndRefusesWhatDoesNotFit)
-{
-    EXPECT_EQ(MakeExactFraction(6, -4), (ExactFraction{-3, 2}));
-    EXPECT_EQ(MakeExactFraction(0, -7), (ExactFraction{0, 1}));
-    EXPECT_EQ(MakeExactFraction(5, 0), std::nullopt);
-    EXPECT_EQ(MakeExactFraction(std::numeric_limits<std::int64_t>::min(), 1), std::nullopt);
-    EXPECT_EQ(AddExact({1, 2}, {-1, 2}), (ExactFraction{0, 1}));
-    EXPECT_EQ(AddExact({1, 6}, {1, 10}), (ExactFraction{4, 15}));
-    EXPECT_EQ(AddExact({kMax, 1}, {1, 1}), std::nullopt);
-    EXPECT_EQ(AddExact({-kMax, 1}, {-1, 1}), std::nullopt);
-    EXPECT_EQ(AddExact({1, kMax}, {1, kMax - 1}), std::nullopt); // the common denominator
-    EXPECT_EQ(MultiplyExact({2, 3}, {9, 4}), (ExactFraction{3, 2}));
-    EXPECT_EQ(MultiplyExact({kMax, 2}, {2, 1}), (ExactFraction{kMax, 1})); // reduced first
-    EXPECT_EQ(MultiplyExact({kMax, 1}, {2, 1}), std::nullopt);
-    EXPECT_EQ(MultiplyExact({0, 1}, {kMax, 1}), (ExactFraction{0, 1}));
-    EXPECT_TRUE(FitsInt16({-32768, 32767}));
-    EXPECT_FALSE(FitsInt16({32768, 1}));
-    EXPECT_FALSE(FitsInt16({1, 40000}));
-    EXPECT_EQ(FormatExactFraction({-11, 1}), u"-11");
-    EXPECT_EQ(FormatExactFraction({4, 9}), u"4/9");
-    EXPECT_EQ(FormatExactFraction({5000000000, 3}), u"5000000000/3");
-}
-
 TEST(TermTable, ReportsAReadingThatWrappedOrWasCut)
 {
     struct Row

@@ -1,17 +1,13 @@
 #include "mathcore/SumAlgebra.h"
 #include "mathcore/FormulaValue.h"
 #include "mathcore/TermAlgebra.h"
-#include "mathcore/WideFraction.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace {
-
-constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 
 std::string utf8(std::u16string_view text)
 {
@@ -19,44 +15,6 @@ std::string utf8(std::u16string_view text)
     for (char16_t c : text)
         out += c < 0x80 ? static_cast<char>(c) : '?';
     return out;
-}
-
-TEST(WideFraction, AddsAndMultipliesExactlyBeyondSixteenBitsAndRefusesOverflow)
-{
-    struct Row
-    {
-        WideFraction a, b;
-        std::optional<WideFraction> sum, product;
-    };
-    const Row rows[] = {
-        // lcm(998, 999) = 997002 does not fit 16 bits.
-        {{1, 998}, {1, 999}, WideFraction{1997, 997002}, WideFraction{1, 997002}},
-        {{1, 2}, {-1, 2}, WideFraction{0, 1}, WideFraction{-1, 4}},
-        {{0, 5}, {3, 4}, WideFraction{3, 4}, WideFraction{0, 1}},
-        {{2, 3}, {3, 4}, WideFraction{17, 12}, WideFraction{1, 2}},
-        {{kMax, 1}, {1, 1}, std::nullopt, WideFraction{kMax, 1}},
-        {{kMax / 2 + 1, 1}, {kMax / 2 + 1, 1}, std::nullopt, std::nullopt},
-        {{1, kMax}, {1, kMax - 1}, std::nullopt, std::nullopt},
-    };
-    for (const Row &row : rows) {
-        EXPECT_EQ(AddWideFractions(row.a, row.b), row.sum) << row.a.num << "/" << row.a.den;
-        EXPECT_EQ(MultiplyWideFractions(row.a, row.b), row.product)
-            << row.a.num << "/" << row.a.den;
-    }
-    EXPECT_EQ(WideLeastCommonMultiple(4, 6), 12);
-    EXPECT_EQ(WideLeastCommonMultiple(0, 6), std::nullopt);
-    EXPECT_EQ(WideLeastCommonMultiple(kMax, kMax - 1), std::nullopt);
-    EXPECT_EQ(ReduceWideFraction({0, 4}), (WideFraction{0, 4}));
-    EXPECT_EQ(ReduceWideFraction({-6, 4}), (WideFraction{-3, 2}));
-}
-
-TEST(WideFraction, WritesPositiveValuesWithALeadingBlank)
-{
-    EXPECT_EQ(FormatWideFraction({2, 1}), u" 2");
-    EXPECT_EQ(FormatWideFraction({1, 2}), u" 1/2");
-    EXPECT_EQ(FormatWideFraction({-3, 4}), u"-3/4");
-    EXPECT_EQ(FormatWideFraction({0, 2}), u"0/2");
-    EXPECT_EQ(FormatWideFraction({5000000000, 7}), u" 5000000000/7");
 }
 
 TEST(FormulaValue, ReadsTermsTheWayTheTermTableDoes)
