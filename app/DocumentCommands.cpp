@@ -69,6 +69,28 @@ struct FileBytes
 };
 
 #ifdef Q_OS_UNIX
+// Reads an open regular file to its end, refusing it once more than kMaxFileBytes arrive: the size
+// may change while it is read.
+void readToLimit(int fd, FileBytes &result)
+{
+    result.status = FileBytes::Status::Read;
+    std::array<char, kReadChunk> chunk;
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            result.status = FileBytes::Status::Unreadable;
+            return;
+        }
+        if (n == 0) return;
+        if (result.bytes.size() + n > DocumentCommands::kMaxFileBytes) {
+            result.status = FileBytes::Status::TooLarge;
+            return;
+        }
+        result.bytes.append(chunk.data(), n);
+    }
+}
+
 // The file is opened before it is examined, so what is read is what was checked. O_NONBLOCK keeps
 // the open of a FIFO from waiting for a writer; it changes nothing for a regular file.
 FileBytes readRegularFile(const QString &path)
@@ -82,32 +104,14 @@ FileBytes readRegularFile(const QString &path)
     }
     struct stat info = {};
     if (::fstat(fd, &info) != 0) {
-        ::close(fd);
-        return result;
-    }
-    if (!S_ISREG(info.st_mode)) {
+        result.status = FileBytes::Status::Unreadable;
+    } else if (!S_ISREG(info.st_mode)) {
         result.status = FileBytes::Status::NotAFile;
     } else if (info.st_size > DocumentCommands::kMaxFileBytes) {
         result.status = FileBytes::Status::TooLarge;
     } else {
-        // The size may change while reading: the limit is checked again on what arrives.
         result.bytes.reserve(static_cast<qsizetype>(info.st_size));
-        result.status = FileBytes::Status::Read;
-        std::array<char, kReadChunk> chunk;
-        for (;;) {
-            const ssize_t n = ::read(fd, chunk.data(), chunk.size());
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                result.status = FileBytes::Status::Unreadable;
-                break;
-            }
-            if (n == 0) break;
-            if (result.bytes.size() + n > DocumentCommands::kMaxFileBytes) {
-                result.status = FileBytes::Status::TooLarge;
-                break;
-            }
-            result.bytes.append(chunk.data(), n);
-        }
+        readToLimit(fd, result);
     }
     ::close(fd);
     if (result.status != FileBytes::Status::Read) result.bytes.clear();
