@@ -12,9 +12,22 @@
 #include <QFileSystemModel>
 #include <QSaveFile>
 
+#include <array>
 #include <span>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
+
+// How far a chain of links is followed before a save gives up (a loop).
+constexpr int kMaxLinkDepth = 40;
+// Bytes read at a time while a file is loaded.
+constexpr std::size_t kReadChunk = 64 * 1024;
 
 FileDialogHandler &installedFileDialog()
 {
@@ -38,6 +51,137 @@ QString showRealFileDialog(QWidget *parent, const FileDialogRequest &request)
 #endif
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
+}
+
+/// What reading the bytes of a file to open gave.
+struct FileBytes
+{
+    enum class Status
+    {
+        Read,
+        NotFound,   ///< no such file, or a link that points nowhere
+        NotAFile,   ///< a folder, device, FIFO or socket (after following links)
+        TooLarge,   ///< above DocumentCommands::kMaxFileBytes
+        Unreadable, ///< exists but cannot be opened or read
+    };
+    Status status = Status::Unreadable;
+    QByteArray bytes;
+};
+
+#ifdef Q_OS_UNIX
+// Reads an open regular file to its end, refusing it once more than kMaxFileBytes arrive: the size
+// may change while it is read.
+void readToLimit(int fd, FileBytes &result)
+{
+    result.status = FileBytes::Status::Read;
+    std::array<char, kReadChunk> chunk;
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            result.status = FileBytes::Status::Unreadable;
+            return;
+        }
+        if (n == 0) return;
+        if (result.bytes.size() + n > DocumentCommands::kMaxFileBytes) {
+            result.status = FileBytes::Status::TooLarge;
+            return;
+        }
+        result.bytes.append(chunk.data(), n);
+    }
+}
+
+// The file is opened before it is examined, so what is read is what was checked. O_NONBLOCK keeps
+// the open of a FIFO from waiting for a writer; it changes nothing for a regular file.
+FileBytes readRegularFile(const QString &path)
+{
+    FileBytes result;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        result.status = errno == ENOENT || errno == ENOTDIR ? FileBytes::Status::NotFound
+                                                            : FileBytes::Status::Unreadable;
+        return result;
+    }
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0) {
+        result.status = FileBytes::Status::Unreadable;
+    } else if (!S_ISREG(info.st_mode)) {
+        result.status = FileBytes::Status::NotAFile;
+    } else if (info.st_size > DocumentCommands::kMaxFileBytes) {
+        result.status = FileBytes::Status::TooLarge;
+    } else {
+        result.bytes.reserve(static_cast<qsizetype>(info.st_size));
+        readToLimit(fd, result);
+    }
+    ::close(fd);
+    if (result.status != FileBytes::Status::Read) result.bytes.clear();
+    return result;
+}
+#else
+FileBytes readRegularFile(const QString &path)
+{
+    FileBytes result;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        result.status = FileBytes::Status::NotFound;
+        return result;
+    }
+    if (!info.isFile()) {
+        result.status = FileBytes::Status::NotAFile;
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return result;
+    if (file.size() > DocumentCommands::kMaxFileBytes) {
+        result.status = FileBytes::Status::TooLarge;
+        return result;
+    }
+    result.bytes = file.read(DocumentCommands::kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        result.status = FileBytes::Status::Unreadable;
+    else if (result.bytes.size() > DocumentCommands::kMaxFileBytes)
+        result.status = FileBytes::Status::TooLarge;
+    else
+        result.status = FileBytes::Status::Read;
+    if (result.status != FileBytes::Status::Read) result.bytes.clear();
+    return result;
+}
+#endif
+
+// The path a save writes to: a link is followed to the file it names, however many links deep, so
+// the link stays and its target is replaced. Empty for a loop of links.
+QString finalSaveTarget(const QString &path)
+{
+    QString target = QFileInfo(path).absoluteFilePath();
+    for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
+        const QFileInfo info(target);
+        if (!info.isSymLink()) return target;
+        target = info.symLinkTarget();
+    }
+    return {};
+}
+
+// A save replaces only a regular file, or makes a new one.
+bool isSaveTarget(const QString &target)
+{
+    if (target.isEmpty()) return false;
+    const QFileInfo info(target);
+    return !info.exists() || info.isFile();
+}
+
+// After the rename the folder entry itself is synced, so the new name survives a power cut. Not
+// every file system can sync a folder; the file's contents are already on disk then.
+void syncFolderOf(const QString &target)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+#else
+    Q_UNUSED(target);
+#endif
 }
 
 } // namespace
@@ -94,21 +238,24 @@ bool DocumentCommands::OnFileSaveAs()
 bool DocumentCommands::OpenDocumentFile(const QString &path)
 {
     if (!SaveModified()) return false;
-    // A file that cannot be opened at all costs the current document nothing.
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
+    // A file that cannot be opened at all, or is no file, costs the current document nothing; one
+    // too large for any drawing is reported as damaged without being read.
+    const FileBytes file = readRegularFile(path);
+    switch (file.status) {
+    case FileBytes::Status::Read:
+        break;
+    case FileBytes::Status::NotFound:
+    case FileBytes::Status::NotAFile:
         message(StringId::FileNotFound, path);
         return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        message(StringId::FailedToOpen, path);
+    case FileBytes::Status::TooLarge:
+        failLoad(StringId::BadFormat, path);
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    case FileBytes::Status::Unreadable:
         failLoad(StringId::FailedToOpen, path);
         return false;
     }
+    const QByteArray &bytes = file.bytes;
     const auto data = std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                                 static_cast<std::size_t>(bytes.size()));
     if (const ArchiveError error = m_document.OnOpenDocument(data); error != ArchiveError::None) {
@@ -125,15 +272,22 @@ bool DocumentCommands::DoSave(const QString &path)
     const std::vector<std::uint8_t> bytes = m_document.Serialize();
     // The old file is replaced only once the new one is complete on disk. The write is unbuffered
     // and the size checked, because a write cut short by the disk is not an error of its own.
+    // A link is followed, so the link stays and the file it names is replaced; a folder, device or
+    // FIFO is never replaced by a file.
     const auto size = static_cast<qint64>(bytes.size());
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(reinterpret_cast<const char *>(bytes.data()), size) == size &&
-                         file.size() == size && file.commit();
+    const QString target = finalSaveTarget(path);
+    bool written = isSaveTarget(target);
+    if (written) {
+        QSaveFile file(target);
+        written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                  file.write(reinterpret_cast<const char *>(bytes.data()), size) == size &&
+                  file.size() == size && file.commit();
+    }
     if (!written) {
         message(StringId::FailedToSave, path);
         return false;
     }
+    syncFolderOf(target);
     m_document.setModified(false);
     setPathName(path);
     return true;

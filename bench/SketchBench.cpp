@@ -108,4 +108,26 @@ BENCHMARK(BM_RepaintSketchView)
     ->Arg(kSymmetryPoint)
     ->Unit(benchmark::kMillisecond);
 
+// A hostile file: 200 strokes of 48 points with the stored pen width 65535, repainted in a 640 x
+// 480 view (the pen is drawn at most as wide as the view can show).
+void BM_RepaintWidePenSketch(benchmark::State &state)
+{
+    CTessarynDoc doc;
+    for (int s = 0; s < 200; ++s) {
+        CStroke &stroke = doc.AddStroke();
+        stroke.setLineWidth(65535);
+        for (int i = 0; i < 48; ++i)
+            stroke.appendPoint(320 + (s * 7 + i * 13) % 300 - 150,
+                               200 + (s * 11 + i * 5) % 160 - 80);
+    }
+    CTessarynView view(&doc);
+    view.resize(640, 480);
+    for (auto _ : state) {
+        view.invalidate();
+        view.flushPaint();
+        benchmark::DoNotOptimize(view.surface().constBits());
+    }
+}
+BENCHMARK(BM_RepaintWidePenSketch)->Unit(benchmark::kMillisecond);
+
 } // namespace

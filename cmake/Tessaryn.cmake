@@ -35,3 +35,19 @@ function(tessaryn_test name)
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
         DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# tessaryn_fuzz_target(NAME SOURCES... CORPUS dir LINK libs...)
+# A fuzz target: sources defining LLVMFuzzerTestOneInput. Every test build replays the seed corpus
+# (the folder CORPUS) as the CTest test NAME_corpus through a plain main, with any compiler; with
+# TESSARYN_FUZZ on clang, NAME is also the libFuzzer executable.
+function(tessaryn_fuzz_target name)
+    cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LINK" ${ARGN})
+    add_executable(${name}_replay ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/FuzzReplayMain.cpp)
+    target_link_libraries(${name}_replay PRIVATE ${ARG_LINK})
+    add_test(NAME ${name}_corpus COMMAND ${name}_replay ${ARG_CORPUS})
+    if(TESSARYN_FUZZ AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        add_executable(${name} ${ARG_SOURCES})
+        target_link_libraries(${name} PRIVATE ${ARG_LINK})
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    endif()
+endfunction()

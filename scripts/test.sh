@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds every target with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test.
+# Sets up, builds every target with AddressSanitizer and UndefinedBehaviorSanitizer (float-cast-overflow
+# included), and runs every test, the replay of the fuzz corpora among them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh

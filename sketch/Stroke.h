@@ -42,10 +42,17 @@ public:
     Point mirrorCentre() const { return m_mirrorCentre; }
     void setMirrorCentre(Point centre) { m_mirrorCentre = centre; }
 
-    /// Draws the stroke as a polyline with a solid black pen of the stroke's width, restoring the
-    /// canvas pen afterwards. Mode 0 draws the points as they are; kSymmetryPoint and any other
-    /// non-zero mode draw the mirror image about the mirror centre. A stroke without points draws
-    /// nothing; a single point only moves the current position.
+    /// The pen width with which a stroke of `lineWidth` is drawn on a surface of `surface` pixels:
+    /// the stored width, limited to twice the surface's width plus height (plus 2), beyond which a
+    /// pen shows nothing more on the surface but costs ever more to draw.
+    static int drawnWidth(std::uint32_t lineWidth, Size surface);
+
+    /// Draws the stroke as a polyline with a solid black pen of the stroke's width (limited by
+    /// drawnWidth to the canvas size; the stored width is kept), restoring the canvas pen
+    /// afterwards. When the pen at the end of one of its lines covers the whole canvas, the canvas
+    /// is filled black instead, which gives the same pixels. Mode 0 draws the points as they are;
+    /// kSymmetryPoint and any other non-zero mode draw the mirror image about the mirror centre. A
+    /// stroke without points draws nothing; a single point only moves the current position.
     void DrawStroke(Canvas &canvas, SymmetryMode mode) const;
 
     friend bool operator==(const CStroke &a, const CStroke &b)
@@ -54,6 +61,9 @@ public:
     }
 
 private:
+    /// Whether a line of the stroke drawn `width` wide in `mode` covers all of `surface`.
+    bool coversSurface(int width, Size surface, SymmetryMode mode) const;
+
     std::uint32_t m_lineWidth = 0;
     std::vector<std::uint32_t> m_points;
     Point m_mirrorCentre;

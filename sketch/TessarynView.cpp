@@ -8,6 +8,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -15,6 +17,12 @@ Point clientPoint(const QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
     return Point{p.x(), p.y()};
+}
+
+// size - x, computed wide and clamped: a drag far outside the window may reach any int.
+int reflectIn(int size, int x)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{size} - x, INT_MIN, INT_MAX));
 }
 
 } // namespace
@@ -95,12 +103,12 @@ void CTessarynView::drawLiveMirror(Canvas &canvas, Point from, Point to) const
     const int h = m_clientRect.bottom;
     switch (m_document->symmetryMode()) {
     case kSymmetryPoint:
-        canvas.moveTo(w - from.x, h - from.y);
-        canvas.lineTo(w - to.x, h - to.y);
+        canvas.moveTo(reflectIn(w, from.x), reflectIn(h, from.y));
+        canvas.lineTo(reflectIn(w, to.x), reflectIn(h, to.y));
         break;
     case kSymmetryLine:
-        canvas.moveTo(w - from.x, from.y);
-        canvas.lineTo(w - to.x, to.y);
+        canvas.moveTo(reflectIn(w, from.x), from.y);
+        canvas.lineTo(reflectIn(w, to.x), to.y);
         break;
     default:
         break;

@@ -71,6 +71,30 @@ TEST(BioRythm, StartDrawsTheCurvesAndShowsTheWeekday)
     EXPECT_EQ(count(lines, "line "), 2 + 31 + 3 * 30 * 8);
 }
 
+// Where the curves run: the box is 2u..18u by 5u..13u (u = 18), its middle at y = 162, 72 pixels
+// each way, and a day 288/31 pixels wide. 36510 days lived are 9 days into the 23-day physical
+// cycle, where the sine is positive, so that curve starts above the middle: at 162 - 45.
+// Day 10 ends 19 days into the cycle (sine -0.89), below the middle; June's last day ends 16 days
+// in. An upside-down curve or another day width moves these points.
+TEST(BioRythm, PhysicalCurveRisesWithTheSineAndSpansTheMonth)
+{
+    CBioRythm window;
+    window.initialize();
+    enter(window, {u"1925", u"6", u"15", u"2025", u"6"});
+    window.pressButton(104);
+    const auto lines = window.recordPaint();
+    const auto blue = std::find(lines.begin(), lines.end(), "pen solid 2 #0000ff");
+    ASSERT_NE(blue, lines.end());
+    ASSERT_GE(lines.end() - blue, 2 + 30 * 8);
+    EXPECT_EQ(blue[1], "move 36 117");
+    EXPECT_EQ(blue[1 + 9 * 8 + 8], "line 127 225"); // the end of day 10
+    EXPECT_EQ(blue[1 + 30 * 8], "line 313 229");    // the end of the month
+    // The emotional curve (28 days) starts 27 days in, below the middle.
+    const auto red = std::find(lines.begin(), lines.end(), "pen solid 2 #ff0000");
+    ASSERT_NE(red, lines.end());
+    EXPECT_EQ(red[1], "move 36 193");
+}
+
 TEST(BioRythm, ABadFieldTakesTheFocusAndKeepsTheChart)
 {
     struct Row

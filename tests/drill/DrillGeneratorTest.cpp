@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -227,7 +228,9 @@ TEST(LogarithmDrill, FiveNinthsAskForTheFirstNonZeroDecimalPlace)
 
 TEST(LogarithmDrill, EveryBaseGivesTheRightConclusion)
 {
-    // Seeds whose draws cover all six bases; the conclusion is checked against (5/x)^n itself.
+    // Seeds whose draws cover all six bases; the question and the conclusion are checked against
+    // (5/x)^n itself.
+    std::set<int> seenBases;
     for (unsigned seed = 1; seed <= 40; ++seed) {
         const std::vector<std::string> lines = drawLogarithm(seed, true);
         DrillRandom random(seed);
@@ -247,7 +250,15 @@ TEST(LogarithmDrill, EveryBaseGivesTheRightConclusion)
         }
         EXPECT_NE(last.find('"' + expected + '"'), std::string::npos)
             << "seed " << seed << " x " << x << " n " << params[1] << ": " << last;
+        // The question (2) asks what the conclusion answers, at row 10 after the power.
+        const std::string question =
+            x > 5 ? "は小数第何位に初めて０でない" : "の整数部分は何桁か。";
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "text 104 180 \"" + question + "\""),
+                  lines.end())
+            << "seed " << seed << " x " << x;
+        seenBases.insert(x);
     }
+    EXPECT_EQ(seenBases.size(), 6u);
 }
 
 } // namespace

@@ -132,6 +132,26 @@ TEST_F(FractalWindow, TriangleFiguresDrawThreeLinesPerTriangle)
         }
 }
 
+// The start triangle has its apex up: (0.5, sqrt(3)/6) over the base from (0, 0) to (1, 0), 240
+// pixels to the unit about the origin (136, 219), y growing upwards. Cedar's second map turns its
+// triangle over, ((2X + 1) / 3, -2Y / 3), so that one points down.
+TEST_F(FractalWindow, TriangleFiguresPointTheirApexUpAboutTheOrigin)
+{
+    const std::vector<std::string> start = {"move 376 219", "line 256 149", "line 136 219",
+                                            "line 376 219"};
+    const std::vector<std::string> turned = {"move 376 219", "line 296 265", "line 216 219",
+                                             "line 376 219"};
+    for (int kind : {2, 3}) {
+        choose(kind, 0, 1);
+        const auto lines = window.recordPaint();
+        EXPECT_NE(std::search(lines.begin(), lines.end(), start.begin(), start.end()), lines.end())
+            << kind;
+    }
+    choose(3, 1, 1);
+    const auto cedar = window.recordPaint();
+    EXPECT_NE(std::search(cedar.begin(), cedar.end(), turned.begin(), turned.end()), cedar.end());
+}
+
 TEST_F(FractalWindow, LevyAndCauliflowerSegmentCounts)
 {
     for (int count = 0; count < 10; ++count) {

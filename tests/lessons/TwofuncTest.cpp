@@ -313,6 +313,28 @@ TEST_F(TwofuncComposition, WritesTheExactValuesWhenNoStandardAngleMatches)
         EXPECT_TRUE(hasLine(lines, line)) << line;
 }
 
+// The sign between the terms is " -" for b below 1 and " +" otherwise; b's own text shows only its
+// magnitude. Each sign sits 4 pixels after the sine term (16-pixel font: "sinθ" is 40 wide).
+TEST_F(TwofuncComposition, WritesBsSignBetweenTheTerms)
+{
+    struct Row
+    {
+        std::u16string a, b;
+        std::vector<std::string> sum;
+    };
+    const Row rows[] = {
+        {u"1", u"-2", {"text 42 198 \"sinθ\"", "text 86 198 \" -\"", "text 106 198 \"2cosθ\""}},
+        {u"-3", u"0", {"text 42 198 \"-3sinθ\"", "text 102 198 \" -\"", "text 122 198 \"0cosθ\""}},
+        {u"1", u"-1", {"text 42 198 \"sinθ\"", "text 86 198 \" -\"", "text 106 198 \"cosθ\""}},
+        {u"1", u"2", {"text 42 198 \"sinθ\"", "text 86 198 \" +\"", "text 106 198 \"2cosθ\""}},
+        {u"1", u"1", {"text 42 198 \"sinθ\"", "text 86 198 \" +\"", "text 106 198 \"cosθ\""}},
+    };
+    for (const Row &row : rows) {
+        startWith(window, row.a, row.b);
+        EXPECT_TRUE(hasSequence(window.recordPaint(), row.sum)) << row.sum[1];
+    }
+}
+
 TEST_F(TwofuncComposition, RejectsFieldsAndTellsOnceWhenAValueIsTooLarge)
 {
     struct Row

@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #ifdef __unix__
+#include <QElapsedTimer>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #endif
 
 namespace {
@@ -274,3 +277,128 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFileAndTheModifiedDocument)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old")});
 #endif
 }
+
+#ifdef __unix__
+namespace {
+
+/// Peak resident memory of the process in kilobytes.
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+bool isFifo(const QString &path)
+{
+    struct stat info = {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+} // namespace
+
+// What is no regular file, or too large for any drawing, is refused at once, without reading it:
+// an endless device, a FIFO without a writer (opening it would wait forever), a link named like a
+// sketch pointing at either, and a sparse file one byte above the limit. The open document stays
+// as it was where nothing was read.
+TEST_F(FileCommandsTest, OpenRefusesWhatIsNoFileOrTooLargeQuicklyAndWithoutMemory)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path("zero.tsk")));
+    ASSERT_TRUE(QFile::link(path("fifo"), path("fifo.tsk")));
+    {
+        QFile big(path("big"));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(big.resize(DocumentCommands::kMaxFileBytes + 1));
+    }
+    struct Row
+    {
+        QString path;
+        std::string message;
+        bool emptied;
+    };
+    const auto name = [](const QString &p) { return QDir::toNativeSeparators(p).toStdString(); };
+    const Row rows[] = {
+        {QStringLiteral("/dev/zero"), "/dev/zero が見つかりません。", false},
+        {path("zero.tsk"), name(path("zero.tsk")) + " が見つかりません。", false},
+        {path("fifo"), name(path("fifo")) + " が見つかりません。", false},
+        {path("fifo.tsk"), name(path("fifo.tsk")) + " が見つかりません。", false},
+        {dir.path(), name(dir.path()) + " が見つかりません。", false},
+        {path("big"), name(path("big")) + " の形式が正しくありません。", true},
+    };
+    for (const Row &row : rows) {
+        drawStroke(1, 2);
+        doc.setModified(false);
+        messages.clear();
+        const long peakBefore = peakKilobytes();
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(commands.OpenDocumentFile(row.path)) << row.message;
+        EXPECT_LT(timer.elapsed(), 1000) << row.message;
+        EXPECT_LT(peakKilobytes() - peakBefore, 100 * 1024) << row.message;
+        EXPECT_EQ(messages, std::vector<std::string>{row.message});
+        EXPECT_EQ(doc.strokes().empty(), row.emptied) << row.message;
+    }
+    EXPECT_TRUE(isFifo(path("fifo")));
+
+    // A file of exactly the limit is read: zeros are an empty sketch of size 0 x 0.
+    {
+        QFile limit(path("limit"));
+        ASSERT_TRUE(limit.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(limit.resize(DocumentCommands::kMaxFileBytes));
+    }
+    messages.clear();
+    EXPECT_TRUE(commands.OpenDocumentFile(path("limit")));
+    EXPECT_TRUE(messages.empty());
+}
+
+// A save never puts a file in place of a folder, a device or a FIFO: it is refused with 61698 and
+// the node stays what it was. A link is followed: the file it names gets the new contents and the
+// link stays a link, also when it named nothing yet; a loop of links is refused.
+TEST_F(FileCommandsTest, SaveReplacesOnlyRegularFilesAndKeepsLinks)
+{
+    drawStroke(7, 8);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    // A device node of its own (a copy of /dev/null) where the test may make one (as root).
+    const bool device =
+        ::mknod(QFile::encodeName(path("null")).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    ASSERT_TRUE(QFile::link(path("fifo"), path("fifo.tsk")));
+    std::vector<QString> refused = {path("fifo"), path("fifo.tsk"), path("folder")};
+    if (device) refused.push_back(path("null"));
+    for (const QString &target : refused) {
+        messages.clear();
+        EXPECT_FALSE(commands.DoSave(target)) << target.toStdString();
+        EXPECT_EQ(messages, std::vector<std::string>{"ドキュメントの保存に失敗しました。"});
+        EXPECT_TRUE(doc.isModified());
+    }
+    EXPECT_TRUE(isFifo(path("fifo")));
+    EXPECT_TRUE(QFileInfo(path("folder")).isDir());
+    if (device) {
+        struct stat info = {};
+        ASSERT_EQ(::lstat(QFile::encodeName(path("null")).constData(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode));
+    }
+
+    writeFile(path("target"), {1, 2, 3});
+    ASSERT_TRUE(QFile::link(path("target"), path("link.tsk")));
+    ASSERT_TRUE(QFile::link(path("link.tsk"), path("link2.tsk")));
+    ASSERT_TRUE(QFile::link(path("new"), path("dangling.tsk")));
+    const std::pair<const char *, const char *> links[] = {
+        {"link.tsk", "target"}, {"link2.tsk", "target"}, {"dangling.tsk", "new"}};
+    for (const auto &[link, target] : links) {
+        messages.clear();
+        drawStroke(9, 9);
+        ASSERT_TRUE(commands.DoSave(path(link))) << link;
+        EXPECT_TRUE(messages.empty());
+        EXPECT_TRUE(QFileInfo(path(link)).isSymLink()) << link;
+        EXPECT_EQ(readFile(path(target)), bytesOf(doc.Serialize())) << link;
+        EXPECT_EQ(commands.pathName(), path(link));
+    }
+
+    ASSERT_TRUE(QFile::link(path("loop1"), path("loop2")));
+    ASSERT_TRUE(QFile::link(path("loop2"), path("loop1")));
+    EXPECT_FALSE(commands.DoSave(path("loop1")));
+    EXPECT_TRUE(QFileInfo(path("loop1")).isSymLink());
+}
+#endif

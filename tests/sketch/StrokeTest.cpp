@@ -86,3 +86,57 @@ TEST(Stroke, MirrorsAboutAnExtremeCentreWithoutOverflow)
     stroke.DrawStroke(canvas, kSymmetryPoint);
     EXPECT_EQ(canvas.lines()[1], "move " + std::to_string(INT_MAX) + " " + std::to_string(INT_MIN));
 }
+
+TEST(Stroke, DrawnWidthIsTheStoredWidthUpToWhatTheSurfaceCanShow)
+{
+    struct Row
+    {
+        std::uint32_t width;
+        Size surface;
+        int drawn;
+    };
+    const Row rows[] = {
+        {2, {640, 400}, 2},        {0, {640, 400}, 0},
+        {2082, {640, 400}, 2082},  {2083, {640, 400}, 2082},
+        {65535, {640, 400}, 2082}, {7, {0, 0}, 2},
+        {7, {-5, -5}, 2},          {0xFFFFFFFFu, {INT_MAX, INT_MAX}, INT_MAX},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(CStroke::drawnWidth(row.width, row.surface), row.drawn) << row.width;
+}
+
+// A pen that covers the whole canvas from an end of one of the stroke's lines fills it black; one
+// that does not (the stroke lies far outside, or its only line has no length) strokes the lines
+// with the limited width.
+TEST(Stroke, APenCoveringTheCanvasFillsItInsteadOfStrokingEachLine)
+{
+    struct Row
+    {
+        std::vector<Point> points;
+        SymmetryMode mode;
+        std::vector<std::string> lines;
+    };
+    const Row rows[] = {
+        {{{100, 100}, {120, 100}}, kSymmetryNone, {"fill 0 0 640 400 #000000"}},
+        {{{30000, 30000}, {30001, 30000}},
+         kSymmetryNone,
+         {"pen solid 2082 #000000", "move 30000 30000", "line 30001 30000", "pen solid 1 #000000"}},
+        // Mirrored about (320, 200) the far stroke lands far on the other side.
+        {{{30000, 30000}, {30001, 30000}},
+         kSymmetryPoint,
+         {"pen solid 2082 #000000", "move -29360 -29600", "line -29361 -29600",
+          "pen solid 1 #000000"}},
+        {{{100, 100}, {100, 100}},
+         kSymmetryNone,
+         {"pen solid 2082 #000000", "move 100 100", "line 100 100", "pen solid 1 #000000"}},
+    };
+    for (const Row &row : rows) {
+        RecordingCanvas canvas(Size{640, 400});
+        CStroke stroke(65535);
+        for (const Point p : row.points)
+            stroke.appendPoint(p.x, p.y);
+        stroke.setMirrorCentre({320, 200});
+        stroke.DrawStroke(canvas, row.mode);
+        EXPECT_EQ(canvas.lines(), row.lines) << row.points[0].x << " mode " << row.mode;
+    }
+}

@@ -2,10 +2,12 @@
 #include "sketch/TessarynDoc.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -194,4 +196,69 @@ TEST(TessarynView, ClearLeavesTheDocumentUnmodifiedAndEndsADragInProgress)
     EXPECT_TRUE(f.doc.strokes().empty());
     EXPECT_FALSE(f.doc.isModified());
     EXPECT_FALSE(isBlack(f.view.surface(), 15, 15));
+}
+
+// A file of 200 strokes drawn with pen width 65535: the view draws them with a pen no wider than
+// twice its width plus height (plus 2), which already covers it from any point on it, so the
+// repaint stays quick; the stored width is kept, and the file saves back byte for byte.
+TEST(TessarynView, AWidePenIsDrawnOnlyAsWideAsTheViewCanShow)
+{
+    CTessarynDoc source;
+    for (int s = 0; s < 200; ++s) {
+        CStroke &stroke = source.AddStroke();
+        stroke.setLineWidth(65535);
+        for (int i = 0; i < 48; ++i)
+            stroke.appendPoint(320 + (s * 7 + i * 13) % 300 - 150,
+                               200 + (s * 11 + i * 5) % 160 - 80);
+    }
+    const std::vector<std::uint8_t> bytes = source.Serialize();
+
+    ViewFixture f;
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_EQ(f.doc.OnOpenDocument(bytes), ArchiveError::None);
+    f.view.invalidate();
+    const QImage &image = f.view.surface();
+    EXPECT_LT(timer.elapsed(), 1000);
+    // Every pixel away from the hint and the icon is under the pen.
+    EXPECT_TRUE(isBlack(image, 0, 399));
+    EXPECT_TRUE(isBlack(image, 639, 399));
+    EXPECT_TRUE(isBlack(image, 639, 100));
+    EXPECT_EQ(f.doc.strokes()[0]->lineWidth(), 65535u);
+    EXPECT_EQ(f.doc.Serialize(), bytes);
+
+    // Each stroke's pen covers the view from its points: the view is filled black once a stroke.
+    const std::vector<std::string> lines = f.view.recordPaint();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "fill 0 0 640 400 #000000"), 200);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string &l) { return l.starts_with("line "); }),
+              0);
+}
+
+// A scripted drag may go anywhere an int reaches: the live mirror (W - x) is computed wide and
+// clamped to the int range, and the stored points wrap to 16 bits as always.
+TEST(TessarynView, ADragToTheEndsOfTheIntRangeMirrorsWithoutOverflow)
+{
+    const std::vector<Point> drag = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {-1, INT_MIN}, {5, 5}};
+    for (SymmetryMode mode : {kSymmetryPoint, kSymmetryLine}) {
+        ViewFixture f(641, 401);
+        f.doc.setSymmetryMode(mode);
+        std::vector<std::string> lines;
+        f.view.recordClientDrawing(&lines);
+        f.view.dragAlong(drag);
+        const std::string y1 = mode == kSymmetryPoint ? "-2147483246" : "2147483647";
+        const std::string y0 = mode == kSymmetryPoint ? "2147483647" : "-2147483648";
+        EXPECT_TRUE(std::find(lines.begin(), lines.end(), "move 2147483647 " + y0) != lines.end())
+            << mode;
+        EXPECT_TRUE(std::find(lines.begin(), lines.end(), "line -2147483006 " + y1) != lines.end())
+            << mode;
+        ASSERT_EQ(f.doc.strokes().size(), 1u);
+        EXPECT_EQ(pointsOf(*f.doc.strokes()[0]),
+                  (std::vector<Point>{{0, 0}, {-1, -1}, {-1, 0}, {5, 5}}));
+        // And onto the image, under the sanitizers.
+        f.view.recordClientDrawing(nullptr);
+        f.view.dragAlong(drag);
+        f.view.invalidate();
+        EXPECT_FALSE(f.view.surface().isNull());
+    }
 }

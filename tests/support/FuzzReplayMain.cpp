@@ -1,0 +1,52 @@
+// Replays the seed corpus of a fuzz target without libFuzzer: every file of every folder (or every
+// file) named on the command line is fed once to the target's LLVMFuzzerTestOneInput. The sanitizer
+// build stops on an overrun or undefined behaviour, and a target stops on a broken invariant, so a
+// past crash kept in a corpus fails this test if it ever comes back.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
+
+namespace {
+
+std::vector<std::filesystem::path> inputsOf(const std::filesystem::path &argument)
+{
+    std::vector<std::filesystem::path> files;
+    if (std::filesystem::is_directory(argument)) {
+        for (const auto &entry : std::filesystem::directory_iterator(argument)) {
+            if (entry.is_regular_file()) files.push_back(entry.path());
+        }
+        std::sort(files.begin(), files.end());
+    } else {
+        files.push_back(argument);
+    }
+    return files;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::size_t replayed = 0;
+    for (int i = 1; i < argc; ++i) {
+        for (const auto &file : inputsOf(argv[i])) {
+            std::ifstream in(file, std::ios::binary);
+            if (!in) {
+                std::fprintf(stderr, "cannot read %s\n", file.c_str());
+                return 1;
+            }
+            const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                                  std::istreambuf_iterator<char>());
+            LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+            ++replayed;
+        }
+    }
+    std::printf("replayed %zu inputs\n", replayed);
+    return replayed == 0 ? 1 : 0;
+}
