@@ -106,6 +106,26 @@ void BM_RepaintSketchView(benchmark::State &state)
 BENCHMARK(BM_RepaintSketchView)
     ->Arg(kSymmetryNone)
     ->Arg(kSymmetryPoint)
+    ->Arg(kSymmetryLine)
     ->Unit(benchmark::kMillisecond);
+
+// A window resize with the large document in point symmetry: the view takes a backing image of
+// the new size and repaints it from the document, as the paint event after a resize does.
+void BM_ResizeSketchView(benchmark::State &state)
+{
+    CTessarynDoc &doc = largeDocument();
+    doc.setSymmetryMode(kSymmetryPoint);
+    CTessarynView view(&doc);
+    view.resize(640, 480);
+    benchmark::DoNotOptimize(view.surface().constBits());
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        view.resize(640 + step % 2, 480 + step % 2);
+        benchmark::DoNotOptimize(view.surface().constBits());
+    }
+    doc.setSymmetryMode(kSymmetryNone);
+}
+BENCHMARK(BM_ResizeSketchView)->Unit(benchmark::kMillisecond);
 
 } // namespace
