@@ -9,12 +9,7 @@
 namespace {
 
 using Wide = std::int64_t;
-
-struct QuotientRemainder
-{
-    Wide quotient = 0;
-    Wide remainder = 0;
-};
+using QuotientRemainder = DirectPixels::QuotientRemainder;
 
 // floor((k * m + add) / d) and its remainder, for 0 <= k, 0 <= m <= d, 0 <= add < d < 2^40. The
 // product of a far-away line can reach 2^80, so where it does not fit it is divided bit by bit:
@@ -137,8 +132,9 @@ void DirectPixels::setPixelRun(int x, int y, std::span<const Rgb> colors)
 void DirectPixels::line(Point from, Point to, int width, Rgb color)
 {
     if (!m_bits || width < 1 || m_writable.isEmpty()) return;
+    if (m_scale == 1.0 && lineInside(from, to, width, color)) return;
     const Wide half = width / 2;
-    const Wide block = std::max<Wide>(1, std::llround(width * m_scale));
+    const Wide block = m_scale == 1.0 ? width : std::max<Wide>(1, std::llround(width * m_scale));
     // Work along the longer (major) axis and the shorter (minor) one, on the blocks' top-left
     // corners in image pixels.
     const Wide ax = toDevice(from.x - half), ay = toDevice(from.y - half);
@@ -168,22 +164,121 @@ void DirectPixels::line(Point from, Point to, int width, Rgb color)
 
     // Minor offset at step k: floor((2 k m + n) / 2n), the ideal line rounded, carried as
     // quotient and remainder from one step to the next.
-    QuotientRemainder q = productQuotient(kFirst, 2 * m, n, 2 * n);
+    QuotientRemainder q =
+        kFirst == 0 ? QuotientRemainder{0, n} : productQuotient(kFirst, 2 * m, n, 2 * n);
+    const Wide firstMajor = major0 + majorStep * kFirst;
+    const Wide lastMajor = major0 + majorStep * (kEnd - 1);
+    const Wide firstMinor = minor0 + minorStep * q.quotient;
+    // The walk's minor offsets never pass the end's: a bound without a division.
+    const Wide lastMinor = minor0 + dMinor;
+    const Wide left = std::min(xMajor ? firstMajor : firstMinor, xMajor ? lastMajor : lastMinor);
+    const Wide right = std::max(xMajor ? firstMajor : firstMinor, xMajor ? lastMajor : lastMinor);
+    const Wide top = std::min(xMajor ? firstMinor : firstMajor, xMajor ? lastMinor : lastMajor);
+    const Wide bottom = std::max(xMajor ? firstMinor : firstMajor, xMajor ? lastMinor : lastMajor);
+    const Walk walk{q, 2 * m, 2 * n, kEnd - kFirst};
     const std::uint32_t value = color | 0xFF000000u;
     const Rect &w = m_writable;
-    for (Wide k = kFirst; k < kEnd; ++k) {
-        const Wide major = major0 + majorStep * k;
-        const Wide minor = minor0 + minorStep * q.quotient;
+    if (left >= w.left && right + block <= w.right && top >= w.top && bottom + block <= w.bottom) {
+        walkInside(xMajor ? firstMajor : firstMinor, xMajor ? firstMinor : firstMajor, xMajor,
+                   majorStep, minorStep, walk, static_cast<int>(block), value);
+        return;
+    }
+    walkClipped(firstMajor, minor0, xMajor, majorStep, minorStep, walk, block, value);
+}
+
+// The common case of short strokes: at scale 1 with every block inside the writable area, the
+// walk needs no clipping and starts at the first point.
+bool DirectPixels::lineInside(Point from, Point to, int width, Rgb color)
+{
+    const Wide half = width / 2;
+    const Rect &w = m_writable;
+    const Wide left = Wide{std::min(from.x, to.x)} - half;
+    const Wide top = Wide{std::min(from.y, to.y)} - half;
+    const Wide right = Wide{std::max(from.x, to.x)} - half + width;
+    const Wide bottom = Wide{std::max(from.y, to.y)} - half + width;
+    if (left < w.left || top < w.top || right > w.right || bottom > w.bottom) return false;
+    const Wide dx = Wide{to.x} - from.x, dy = Wide{to.y} - from.y;
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const Wide n = std::abs(xMajor ? dx : dy), m = std::abs(xMajor ? dy : dx);
+    if (n == 0) return true;
+    Walk walk{{0, n}, 2 * m, 2 * n, n};
+    const Wide majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const Wide minorStep = (xMajor ? dy : dx) >= 0 ? 1 : -1;
+    walkInside(from.x - half, from.y - half, xMajor, majorStep, minorStep, walk, width,
+               color | 0xFF000000u);
+    return true;
+}
+
+namespace {
+
+// Steps a block of Block x Block pixels (0: `block`) along the walk.
+template <int Block>
+void stampAlong(std::uint32_t *p, std::ptrdiff_t stride, std::ptrdiff_t majorDelta,
+                std::ptrdiff_t minorDelta, DirectPixels::QuotientRemainder step, Wide twoM,
+                Wide twoN, Wide steps, int block, std::uint32_t value)
+{
+    const int size = Block > 0 ? Block : block;
+    for (Wide k = 0; k < steps; ++k) {
+        for (int row = 0; row < size; ++row)
+            for (int column = 0; column < size; ++column)
+                p[row * stride + column] = value;
+        p += majorDelta;
+        step.remainder += twoM;
+        if (step.remainder >= twoN) {
+            step.remainder -= twoN;
+            p += minorDelta;
+        }
+    }
+}
+
+} // namespace
+
+// Every block of the walk lies inside the writable area: no checks per step.
+void DirectPixels::walkInside(Wide x, Wide y, bool xMajor, Wide majorStep, Wide minorStep,
+                              const Walk &walk, int block, std::uint32_t value)
+{
+    const auto stride = static_cast<std::ptrdiff_t>(m_bytesPerLine / 4);
+    auto *p = reinterpret_cast<std::uint32_t *>(m_bits + y * m_bytesPerLine) + x;
+    const std::ptrdiff_t majorDelta = xMajor ? majorStep : majorStep * stride;
+    const std::ptrdiff_t minorDelta = xMajor ? minorStep * stride : minorStep;
+    const auto run = [&](auto stamp) {
+        stamp(p, stride, majorDelta, minorDelta, walk.step, walk.twoM, walk.twoN, walk.steps, block,
+              value);
+    };
+    switch (block) {
+    case 1:
+        run(stampAlong<1>);
+        break;
+    case 2:
+        run(stampAlong<2>);
+        break;
+    case 3:
+        run(stampAlong<3>);
+        break;
+    default:
+        run(stampAlong<0>);
+        break;
+    }
+}
+
+// The walk crosses an edge of the writable area: each block is cut to it.
+void DirectPixels::walkClipped(Wide major, Wide minor0, bool xMajor, Wide majorStep, Wide minorStep,
+                               const Walk &walk, Wide block, std::uint32_t value)
+{
+    const Rect &w = m_writable;
+    QuotientRemainder step = walk.step;
+    for (Wide k = 0; k < walk.steps; ++k, major += majorStep) {
+        const Wide minor = minor0 + minorStep * step.quotient;
         const Wide x = xMajor ? major : minor, y = xMajor ? minor : major;
         const Wide left = std::max<Wide>(x, w.left), right = std::min<Wide>(x + block, w.right);
         const Wide top = std::max<Wide>(y, w.top), bottom = std::min<Wide>(y + block, w.bottom);
         if (left < right && top < bottom)
             fillDevice(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
                        static_cast<int>(bottom), value);
-        q.remainder += 2 * m;
-        if (q.remainder >= 2 * n) {
-            q.remainder -= 2 * n;
-            ++q.quotient;
+        step.remainder += walk.twoM;
+        if (step.remainder >= walk.twoN) {
+            step.remainder -= walk.twoN;
+            ++step.quotient;
         }
     }
 }

@@ -40,7 +40,30 @@ public:
     /// so the end points may lie anywhere in the int range.
     void line(Point from, Point to, int width, Rgb color);
 
+    /// A quotient and its remainder: the minor-axis offset of the walk and its error term.
+    struct QuotientRemainder
+    {
+        std::int64_t quotient = 0;
+        std::int64_t remainder = 0;
+    };
+
 private:
+    /// The state of a scan-line walk: offset and error at the first step, the error added per
+    /// step (2m) and the error worth one minor step (2n), and the number of steps.
+    struct Walk
+    {
+        QuotientRemainder step;
+        std::int64_t twoM = 0;
+        std::int64_t twoN = 0;
+        std::int64_t steps = 0;
+    };
+    /// `line` at scale 1 when every block lies inside the writable area; false otherwise.
+    bool lineInside(Point from, Point to, int width, Rgb color);
+    void walkInside(std::int64_t x, std::int64_t y, bool xMajor, std::int64_t majorStep,
+                    std::int64_t minorStep, const Walk &walk, int block, std::uint32_t value);
+    void walkClipped(std::int64_t major, std::int64_t minor0, bool xMajor, std::int64_t majorStep,
+                     std::int64_t minorStep, const Walk &walk, std::int64_t block,
+                     std::uint32_t value);
     /// Image column (or row) where canvas pixel `v` starts.
     std::int64_t toDevice(std::int64_t v) const;
     /// Fills image pixels [left, right) x [top, bottom), already inside the writable area.
