@@ -41,6 +41,16 @@ QuotientRemainder productQuotient(Wide k, Wide m, Wide add, Wide d)
     return qr;
 }
 
+// The steps k in [0, steps) whose block, starting at start + direction * k, meets [lo, hi) along
+// the major axis: [first, end).
+std::pair<Wide, Wide> stepsOverImage(Wide start, Wide direction, Wide steps, Wide block, Wide lo,
+                                     Wide hi)
+{
+    const Wide first = direction > 0 ? lo - block + 1 - start : start - hi + 1;
+    const Wide end = direction > 0 ? hi - start : start - lo + block;
+    return {std::max<Wide>(first, 0), std::min(end, steps)};
+}
+
 int clampToInt(Wide v, int low, int high)
 {
     return static_cast<int>(std::clamp<Wide>(v, low, high));
@@ -152,14 +162,9 @@ void DirectPixels::line(Point from, Point to, int width, Rgb color)
         majorStep > 0 ? toDevice(toMajor - half + width - 1) - block : toDevice(toMajor + 1 - half);
     const Wide span = (lastStart - major0) * majorStep;
     const Wide steps = span < 0 ? 1 : std::min(n, span + 1);
-
-    // Only the steps whose block meets the writable columns (rows) of the major axis.
-    const Wide lo = xMajor ? m_writable.left : m_writable.top;
-    const Wide hi = xMajor ? m_writable.right : m_writable.bottom;
-    Wide kFirst = majorStep > 0 ? lo - block + 1 - major0 : major0 - hi + 1;
-    Wide kEnd = majorStep > 0 ? hi - major0 : major0 - lo + block;
-    kFirst = std::max<Wide>(kFirst, 0);
-    kEnd = std::min(kEnd, steps);
+    const auto [kFirst, kEnd] =
+        stepsOverImage(major0, majorStep, steps, block, xMajor ? m_writable.left : m_writable.top,
+                       xMajor ? m_writable.right : m_writable.bottom);
     if (kFirst >= kEnd) return;
 
     // Minor offset at step k: floor((2 k m + n) / 2n), the ideal line rounded, carried as
@@ -171,14 +176,18 @@ void DirectPixels::line(Point from, Point to, int width, Rgb color)
     const Wide firstMinor = minor0 + minorStep * q.quotient;
     // The walk's minor offsets never pass the end's: a bound without a division.
     const Wide lastMinor = minor0 + dMinor;
-    const Wide left = std::min(xMajor ? firstMajor : firstMinor, xMajor ? lastMajor : lastMinor);
-    const Wide right = std::max(xMajor ? firstMajor : firstMinor, xMajor ? lastMajor : lastMinor);
-    const Wide top = std::min(xMajor ? firstMinor : firstMajor, xMajor ? lastMinor : lastMajor);
-    const Wide bottom = std::max(xMajor ? firstMinor : firstMajor, xMajor ? lastMinor : lastMajor);
+    const auto [majorLow, majorHigh] = std::minmax(firstMajor, lastMajor);
+    const auto [minorLow, minorHigh] = std::minmax(firstMinor, lastMinor);
     const Walk walk{q, 2 * m, 2 * n, kEnd - kFirst};
     const std::uint32_t value = color | 0xFF000000u;
     const Rect &w = m_writable;
-    if (left >= w.left && right + block <= w.right && top >= w.top && bottom + block <= w.bottom) {
+    const Rect inner{w.left, w.top, static_cast<int>(w.right - block + 1),
+                     static_cast<int>(w.bottom - block + 1)};
+    const auto inside = [&inner](Wide x, Wide y) {
+        return x >= inner.left && x < inner.right && y >= inner.top && y < inner.bottom;
+    };
+    if (xMajor ? inside(majorLow, minorLow) && inside(majorHigh, minorHigh)
+               : inside(minorLow, majorLow) && inside(minorHigh, majorHigh)) {
         walkInside(xMajor ? firstMajor : firstMinor, xMajor ? firstMinor : firstMajor, xMajor,
                    majorStep, minorStep, walk, static_cast<int>(block), value);
         return;
