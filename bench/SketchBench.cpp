@@ -89,7 +89,7 @@ BENCHMARK(BM_DrawSketch)
     ->Unit(benchmark::kMillisecond);
 
 // The view's full repaint of the large document into its 640 x 480 backing image: background,
-// icon, hint, centre mark and every stroke with its mirror image, antialiased.
+// icon, hint, centre mark and every stroke with its mirror image, walked into the image.
 void BM_RepaintSketchView(benchmark::State &state)
 {
     CTessarynDoc &doc = largeDocument();

@@ -40,10 +40,10 @@ public:
 
     Size size() const override { return m_size; }
 
-    /// Whether slanted lines (and wide axis-aligned ones) are drawn antialiased through the
-    /// painter. On by default: lesson curves look smoother so. Off, solid pens up to 3 pixels wide
-    /// are walked straight into the image where the canvas writes pixels directly, crisp and about
-    /// thirty times faster (the sketch view's thousands of short segments).
+    /// Whether lines other than 1-pixel axis-aligned runs go through the painter, slanted ones
+    /// antialiased. On by default: lesson curves look smoother so. Off, solid pens up to 3 pixels
+    /// wide are walked straight into the image where the canvas writes pixels directly, crisp and
+    /// some thirty times faster (the sketch view's hundreds of thousands of short segments).
     void setAntialiasedLines(bool on) { m_antialiasedLines = on; }
     bool antialiasedLines() const { return m_antialiasedLines; }
 
