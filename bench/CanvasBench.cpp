@@ -4,7 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -99,6 +101,35 @@ void BM_GraphLines(benchmark::State &state)
     benchmark::DoNotOptimize(image.constBits());
 }
 BENCHMARK(BM_GraphLines)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// 100,000 short slanted segments as a mouse draws them, with a 1-, 2- or 3-pixel pen: the
+// scan-line walk (argument 0) against antialiased stroking (argument 1).
+void BM_ShortSegments(benchmark::State &state)
+{
+    QImage image(640, 480, QImage::Format_RGB32);
+    const auto width = static_cast<int>(state.range(0));
+    const bool antialiased = state.range(1) != 0;
+    std::vector<Point> points;
+    std::uint32_t seed = 1;
+    Point p{320, 240};
+    for (int i = 0; i < 100'000; ++i) {
+        seed = seed * 214013 + 2531011;
+        p.x = std::clamp(p.x + static_cast<int>((seed >> 16) % 7) - 3, 0, 639);
+        p.y = std::clamp(p.y + static_cast<int>((seed >> 20) % 7) - 3, 0, 479);
+        points.push_back(p);
+    }
+    for (auto _ : state) {
+        QtCanvas canvas(image);
+        canvas.setAntialiasedLines(antialiased);
+        PenScope pen(canvas, Pen{PenStyle::Solid, width, Colors::Black});
+        canvas.moveTo(points[0].x, points[0].y);
+        for (const Point &q : points)
+            canvas.lineTo(q.x, q.y);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+    state.SetItemsProcessed(state.iterations() * 100'000);
+}
+BENCHMARK(BM_ShortSegments)->ArgsProduct({{1, 2, 3}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // Figure text: a mixed Latin and Japanese line, measured and drawn, 40 times.
 void BM_TextOut(benchmark::State &state)

@@ -89,7 +89,7 @@ BENCHMARK(BM_DrawSketch)
     ->Unit(benchmark::kMillisecond);
 
 // The view's full repaint of the large document into its 640 x 480 backing image: background,
-// icon, hint, centre mark and every stroke with its mirror image, antialiased.
+// icon, hint, centre mark and every stroke with its mirror image, walked into the image.
 void BM_RepaintSketchView(benchmark::State &state)
 {
     CTessarynDoc &doc = largeDocument();
@@ -106,6 +106,7 @@ void BM_RepaintSketchView(benchmark::State &state)
 BENCHMARK(BM_RepaintSketchView)
     ->Arg(kSymmetryNone)
     ->Arg(kSymmetryPoint)
+    ->Arg(kSymmetryLine)
     ->Unit(benchmark::kMillisecond);
 
 // A hostile file: 200 strokes of 48 points with the stored pen width 65535, repainted in a 640 x
@@ -129,5 +130,24 @@ void BM_RepaintWidePenSketch(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RepaintWidePenSketch)->Unit(benchmark::kMillisecond);
+
+// A window resize with the large document in point symmetry: the view takes a backing image of
+// the new size and repaints it from the document, as the paint event after a resize does.
+void BM_ResizeSketchView(benchmark::State &state)
+{
+    CTessarynDoc &doc = largeDocument();
+    doc.setSymmetryMode(kSymmetryPoint);
+    CTessarynView view(&doc);
+    view.resize(640, 480);
+    benchmark::DoNotOptimize(view.surface().constBits());
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        view.resize(640 + step % 2, 480 + step % 2);
+        benchmark::DoNotOptimize(view.surface().constBits());
+    }
+    doc.setSymmetryMode(kSymmetryNone);
+}
+BENCHMARK(BM_ResizeSketchView)->Unit(benchmark::kMillisecond);
 
 } // namespace

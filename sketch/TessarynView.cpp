@@ -169,18 +169,34 @@ void CTessarynView::invalidate()
 
 void CTessarynView::flushPaint()
 {
-    const QSize client = size();
-    if (m_image.size() != client) {
-        m_image = QImage(client, QImage::Format_RGB32);
+    repaintIfPending();
+}
+
+bool CTessarynView::repaintIfPending()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_image.size() != pixels || m_image.devicePixelRatio() != ratio) {
+        m_image = QImage(pixels, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
         m_paintPending = true;
     }
-    if (!m_paintPending) return;
+    if (!m_paintPending) return false;
     m_paintPending = false;
-    m_clientRect = Rect{0, 0, client.width(), client.height()};
+    m_clientRect = Rect{0, 0, width(), height()};
+    paintFromDocument(m_clientRect);
+    return true;
+}
+
+void CTessarynView::paintFromDocument(const Rect &area)
+{
     if (m_image.isNull()) return;
-    // The background too is drawn through the canvas, which writes it straight into the image.
+    // The background too is drawn through the canvas, which writes it straight into the image; so
+    // are the strokes, by the scan-line walk rather than antialiased.
     QtCanvas canvas(m_image);
-    canvas.fillRect(m_clientRect, kBackground);
+    canvas.setAntialiasedLines(false);
+    ClipScope clip(canvas, area);
+    canvas.fillRect(Rect{0, 0, width(), height()}, kBackground);
     OnPaint(canvas);
 }
 
@@ -208,16 +224,26 @@ void CTessarynView::drawOnClient(const std::function<void(Canvas &)> &draw)
     if (m_image.isNull()) return;
     {
         QtCanvas canvas(m_image);
+        canvas.setAntialiasedLines(false);
         draw(canvas);
     }
+    // The next paint event only brings this to the screen; it does not draw the document over it.
+    m_feedback = QRegion(rect());
     update();
 }
 
-void CTessarynView::paintEvent(QPaintEvent *)
+void CTessarynView::paintEvent(QPaintEvent *event)
 {
-    flushPaint();
+    // Every paint event (an uncover, a resize, any other) draws the document again, except where
+    // it merely shows what the mouse handlers drew since the last one.
+    const QRegion fromDocument = event->region() - m_feedback;
+    m_feedback = QRegion();
+    if (!repaintIfPending() && !fromDocument.isEmpty()) {
+        const QRect r = fromDocument.boundingRect();
+        paintFromDocument(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    }
     QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
+    painter.drawImage(QPointF(0, 0), m_image);
 }
 
 void CTessarynView::resizeEvent(QResizeEvent *event)

@@ -4,6 +4,7 @@
 #include "ui/Canvas.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -16,9 +17,10 @@ class CTessarynDoc;
 /// the left mouse button. Every stroke goes into the document as it is drawn; with a symmetry mode
 /// set, each stroke is also shown mirrored about the centre of the client area.
 ///
-/// The view keeps a backing image of its client area. A repaint rebuilds the image from the
-/// document's stroke list (the image is never the document); the lines drawn while the mouse moves
-/// and the formulas shown on release go into the same image and stay until the next repaint.
+/// The view keeps a backing image of its client area at the screen's device pixel ratio. Every
+/// paint event draws the document's stroke list into it again (the image is never the document);
+/// the lines drawn while the mouse moves and the formulas shown on release go into the same image
+/// and stay until the next paint event that is not merely bringing them to the screen.
 class CTessarynView : public QWidget
 {
     Q_OBJECT
@@ -83,6 +85,11 @@ protected:
 private:
     /// Runs `draw` on a canvas over the current image (or the recording sink) and shows the result.
     void drawOnClient(const std::function<void(Canvas &)> &draw);
+    /// Makes the image fit the client size and the device pixel ratio, and carries out a pending
+    /// full repaint; true when it repainted.
+    bool repaintIfPending();
+    /// Draws background and document into the image, changing only the pixels inside `area`.
+    void paintFromDocument(const Rect &area);
     /// The document's strokes changed wholesale (New, Open, 画面クリア): a stroke being drawn may
     /// be gone, so the drag ends, and the picture is rebuilt.
     void OnUpdate();
@@ -96,5 +103,6 @@ private:
     bool m_capture = false;
     QImage m_image;
     bool m_paintPending = true;
+    QRegion m_feedback; ///< drawn by the mouse handlers, not yet on the screen
     std::vector<std::string> *m_clientSink = nullptr;
 };

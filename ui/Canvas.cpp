@@ -83,7 +83,9 @@ void Canvas::lineTo(int x, int y)
 {
     const Point from = m_position;
     m_position = {x, y};
-    doLine(from, m_position);
+    // The end point from the arguments, not read back from the member just written: on long
+    // polylines that read-back stalled on the store.
+    doLine(from, Point{x, y});
 }
 
 void Canvas::ellipse(int left, int top, int right, int bottom)

@@ -14,10 +14,12 @@ void eraseImage(QImage &image, Rgb color)
     }
 }
 
-QImage &ChildSurface::image()
+QImage &ChildSurface::image(qreal ratio)
 {
-    if (m_image.size() != size()) {
-        m_image = QImage(size(), QImage::Format_RGB32);
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_image.size() != pixels || m_image.devicePixelRatio() != ratio) {
+        m_image = QImage(pixels, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
         m_image.fill(Qt::white);
     }
     return m_image;
@@ -26,7 +28,9 @@ QImage &ChildSurface::image()
 void ChildSurface::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, image());
+    // At the ratio the window last drew it with; never drawn yet, blank at the screen's.
+    painter.drawImage(QPointF(0, 0),
+                      image(m_image.isNull() ? devicePixelRatioF() : m_image.devicePixelRatio()));
     painter.setPen(Qt::black);
     painter.drawRect(0, 0, width() - 1, height() - 1);
 }

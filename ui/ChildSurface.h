@@ -16,8 +16,9 @@ class ChildSurface : public QWidget
 public:
     explicit ChildSurface(QWidget *parent) : QWidget(parent) {}
 
-    /// The surface's image, as large as the control; new pixels are white.
-    QImage &image();
+    /// The surface's image, as large as the control at `ratio` image pixels per control pixel (the
+    /// device pixel ratio); new pixels are white.
+    QImage &image(qreal ratio);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

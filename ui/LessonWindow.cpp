@@ -68,8 +68,7 @@ LessonWindow::LessonWindow(const DialogTemplate &dialogTemplate, QWidget *parent
     setFont(dialogFont(m_template.fontFace, m_template.fontPoints));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    m_image = QImage(m_clientSize.cx, m_clientSize.cy, QImage::Format_RGB32);
-    m_image.fill(QColor::fromRgb(kBackground));
+    fitImage();
     createControls();
 }
 
@@ -183,8 +182,32 @@ void LessonWindow::invalidateRect(const Rect &rect, bool erase)
     update(QRect(rect.left, rect.top, rect.width(), rect.height()));
 }
 
+qreal LessonWindow::surfaceRatio() const
+{
+    return m_surfaceRatio > 0 ? m_surfaceRatio : devicePixelRatioF();
+}
+
+void LessonWindow::setSurfaceRatio(qreal ratio)
+{
+    m_surfaceRatio = std::max<qreal>(ratio, 0);
+    fitImage();
+}
+
+void LessonWindow::fitImage()
+{
+    const qreal ratio = surfaceRatio();
+    const QSize pixels = (QSizeF(m_clientSize.cx, m_clientSize.cy) * ratio).toSize();
+    if (m_image.size() == pixels && m_image.devicePixelRatio() == ratio) return;
+    m_image = QImage(pixels, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
+    eraseImage(m_image, kBackground);
+    // Nothing of the old picture carries over: the next repaint draws all of it.
+    if (m_initialized) invalidate(true);
+}
+
 void LessonWindow::flushPaint()
 {
+    fitImage(); // the window may have moved to a screen of another pixel ratio
     if (!m_paintPending) return;
     const Rect rect = m_pendingRect;
     const bool erase = m_erasePending;
@@ -204,7 +227,10 @@ void LessonWindow::flushPaint()
         QImage painted = m_image;
         m_image = before;
         QPainter painter(&m_image);
-        painter.drawImage(area.topLeft(), painted, area);
+        const qreal ratio = m_image.devicePixelRatio();
+        const QRectF source(area.left() * ratio, area.top() * ratio, area.width() * ratio,
+                            area.height() * ratio);
+        painter.drawImage(QPointF(area.topLeft()), painted, source);
     }
 }
 
@@ -218,7 +244,7 @@ void LessonWindow::paintEvent(QPaintEvent *)
 {
     flushPaint();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
+    painter.drawImage(QPointF(0, 0), m_image);
 }
 
 std::vector<std::string> LessonWindow::recordPaint()
@@ -254,9 +280,9 @@ SurfaceCanvas LessonWindow::controlCanvas(int id, bool erase)
         // No child surface: draw into nothing rather than onto the client area.
         return SurfaceCanvas(std::make_unique<RecordingCanvas>(size), {});
     }
-    if (erase) eraseImage(surface->image(), Colors::White);
-    return SurfaceCanvas(std::make_unique<QtCanvas>(surface->image()),
-                         [surface] { surface->update(); });
+    QImage &image = surface->image(surfaceRatio());
+    if (erase) eraseImage(image, Colors::White);
+    return SurfaceCanvas(std::make_unique<QtCanvas>(image), [surface] { surface->update(); });
 }
 
 QWidget *LessonWindow::control(int id) const

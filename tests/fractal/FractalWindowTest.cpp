@@ -240,3 +240,34 @@ TEST_F(FractalWindow, EveryComboChangeRepaintsAtOnce)
 }
 
 } // namespace
+
+TEST_F(FractalWindow, AtPixelRatioTwoTheFigureIsTwiceAsFineAndItsLinesStayCrisp)
+{
+    choose(0, 9, 0);
+    const QImage single = window.surface().copy();
+    window.setSurfaceRatio(2);
+    ASSERT_TRUE(window.pressButton(CFractal::kAxisCheck));
+    window.invalidate();
+    const QImage &twice = window.surface();
+    ASSERT_EQ(twice.size(), QSize(2 * 544, 2 * 355));
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+
+    // Every point of the set is a 2 x 2 block of its 1x colour (left of the axis letter "a").
+    for (int y = 100; y < 300; ++y)
+        for (int x = 0; x < window.figureRect().right - 40; ++x) {
+            if (x == 272 || y == 198) continue; // the axes, drawn only now
+            for (int j = 0; j < 2; ++j)
+                for (int i = 0; i < 2; ++i)
+                    ASSERT_EQ(pixel(twice, 2 * x + i, 2 * y + j), pixel(single, x, y))
+                        << x << "," << y;
+        }
+    // The 1-pixel axes through the origin (272, 198) are 2 image pixels wide, with no blur beside.
+    const std::vector<Rgb> across = {LessonWindow::kBackground, Colors::Black, Colors::Black,
+                                     LessonWindow::kBackground};
+    EXPECT_EQ((std::vector<Rgb>{pixel(twice, 543, 184), pixel(twice, 544, 184),
+                                pixel(twice, 545, 184), pixel(twice, 546, 184)}),
+              across);
+    EXPECT_EQ((std::vector<Rgb>{pixel(twice, 120, 395), pixel(twice, 120, 396),
+                                pixel(twice, 120, 397), pixel(twice, 120, 398)}),
+              across);
+}

@@ -262,3 +262,38 @@ TEST(TessarynView, ADragToTheEndsOfTheIntRangeMirrorsWithoutOverflow)
         EXPECT_FALSE(f.view.surface().isNull());
     }
 }
+
+TEST(TessarynView, EveryPaintEventDrawsTheDocumentExceptToShowTheMouseFeedback)
+{
+    ViewFixture f;
+    f.view.show();
+    QApplication::processEvents();
+    f.doc.setSymmetryMode(kSymmetryLine);
+    f.view.dragAlong({{100, 100}, {150, 100}, {200, 100}});
+    auto formulasShown = [&f] {
+        for (int y = 60; y < 100; ++y)
+            for (int x = 20; x < 60; ++x)
+                if (isBlack(f.view.surface(), x, y)) return true;
+        return false;
+    };
+    // The paint event that brings the drag to the screen keeps the formulas and the axis.
+    QApplication::processEvents();
+    EXPECT_TRUE(formulasShown());
+    EXPECT_TRUE(isBlack(f.view.surface(), 320, 300));
+
+    // After a mode switch a paint event alone (the window uncovered, no resize, no invalidate)
+    // draws from the document, only where it was asked for: first the left half...
+    f.doc.setSymmetryMode(kSymmetryPoint);
+    f.view.repaint(QRect(0, 0, 320, 400));
+    EXPECT_FALSE(formulasShown());
+    EXPECT_TRUE(isBlack(f.view.surface(), 175, 100));
+    EXPECT_TRUE(isBlack(f.view.surface(), 320, 300)); // right of the repainted half
+    EXPECT_FALSE(isBlack(f.view.surface(), 640 - 175, 400 - 100));
+    // ...then all of it: every stroke with its point mirror, the axis gone.
+    f.view.repaint();
+    EXPECT_TRUE(isBlack(f.view.surface(), 640 - 125, 400 - 100));
+    EXPECT_TRUE(isBlack(f.view.surface(), 640 - 175, 400 - 100));
+    EXPECT_FALSE(isBlack(f.view.surface(), 640 - 175, 100));
+    EXPECT_FALSE(isBlack(f.view.surface(), 320, 300));
+    EXPECT_FALSE(formulasShown());
+}

@@ -1,5 +1,6 @@
 #include "ui/LessonWindow.h"
 #include "resources/DialogTemplates.h"
+#include "ui/ChildSurface.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -171,6 +172,42 @@ TEST(LessonWindow, RepaintErasesOnlyWhenAskedAndOnlyTheInvalidRectangle)
     window.invalidate(true);
     EXPECT_EQ(pixel(window.surface(), 9, 9), LessonWindow::kBackground);
     EXPECT_EQ(pixel(window.surface(), 50, 50), Colors::Red);
+}
+
+TEST(LessonWindow, AtRatioTwoRepaintsAndChildSurfacesWorkInClientPixels)
+{
+    TestWindow window;
+    window.setSurfaceRatio(2);
+    window.initialize();
+    const Size client = window.clientSize();
+    ASSERT_EQ(window.surface().size(), QSize(2 * client.cx, 2 * client.cy));
+    auto block = [&window](int x, int y) {
+        const QImage &image = window.surface();
+        return std::vector<Rgb>{pixel(image, 2 * x, 2 * y), pixel(image, 2 * x + 1, 2 * y),
+                                pixel(image, 2 * x, 2 * y + 1), pixel(image, 2 * x + 1, 2 * y + 1)};
+    };
+    auto all = [](Rgb c) { return std::vector<Rgb>(4, c); };
+    EXPECT_EQ(block(5, 5), all(Colors::Red));
+    EXPECT_EQ(block(4, 5), all(LessonWindow::kBackground));
+    {
+        auto canvas = window.clientCanvas();
+        canvas->setPixel(9, 9, Colors::Blue);
+    }
+    // A partial repaint keeps the image pixels outside its rectangle, also at ratio 2.
+    window.mark = {6, 6};
+    window.invalidateRect(Rect{0, 0, 8, 8}, true);
+    EXPECT_EQ(block(5, 5), all(LessonWindow::kBackground));
+    EXPECT_EQ(block(6, 6), all(Colors::Red));
+    EXPECT_EQ(block(9, 9), all(Colors::Blue));
+
+    // The child surface: twice as fine, its 1-pixel line at y = 5 two image rows thick.
+    auto *surface = dynamic_cast<ChildSurface *>(window.control(400));
+    ASSERT_NE(surface, nullptr);
+    const QImage &image = surface->image(2);
+    ASSERT_EQ(image.size(), 2 * surface->size());
+    EXPECT_EQ((std::vector<Rgb>{pixel(image, 4, 9), pixel(image, 4, 10), pixel(image, 4, 11),
+                                pixel(image, 4, 12)}),
+              (std::vector<Rgb>{Colors::White, Colors::Black, Colors::Black, Colors::White}));
 }
 
 TEST(LessonWindow, RecordedPaintShowsChildSurfaces)
