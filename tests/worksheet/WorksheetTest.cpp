@@ -25,13 +25,11 @@ WorksheetRequest request(std::int16_t topic, int count, unsigned seed)
 }
 
 /// A worksheet measured with the installed fonts, as the PDF is.
-Worksheet measuredSheet(const WorksheetRequest &r)
+std::optional<Worksheet> measuredSheet(const WorksheetRequest &r)
 {
     QImage scratch(16, 16, QImage::Format_RGB32);
     QtCanvas measure(scratch);
-    std::optional<Worksheet> sheet = Worksheet::create(r, measure);
-    EXPECT_TRUE(sheet.has_value()) << r.topic;
-    return sheet ? *sheet : *Worksheet::create(request(DrillTopic::Logarithm, 1, 0), measure);
+    return Worksheet::create(r, measure);
 }
 
 std::vector<std::string> recordPage(const Worksheet &sheet, int page)
@@ -106,8 +104,9 @@ TEST(Worksheet, FramesNeverCrossAPageEdgeAndHoldTheirExercise)
 {
     for (const std::int16_t topic : kDrillTopics) {
         for (const unsigned seed : {1u, 77u, 123456u}) {
-            const Worksheet sheet = measuredSheet(request(topic, 12, seed));
-            const std::vector<WorksheetBox> &boxes = sheet.boxes();
+            const std::optional<Worksheet> sheet = measuredSheet(request(topic, 12, seed));
+            ASSERT_TRUE(sheet) << topic;
+            const std::vector<WorksheetBox> &boxes = sheet->boxes();
             ASSERT_EQ(boxes.size(), 24u);
             for (std::size_t i = 0; i < boxes.size(); ++i) {
                 const WorksheetBox &box = boxes[i];
@@ -125,9 +124,9 @@ TEST(Worksheet, FramesNeverCrossAPageEdgeAndHoldTheirExercise)
                             (box.page == before.page && box.frame.top >= before.frame.bottom))
                     << where;
             }
-            EXPECT_EQ(boxes[12].page, sheet.answerPage());
-            EXPECT_GT(sheet.answerPage(), boxes[11].page);
-            EXPECT_EQ(sheet.pageCount(), boxes.back().page + 1);
+            EXPECT_EQ(boxes[12].page, sheet->answerPage());
+            EXPECT_GT(sheet->answerPage(), boxes[11].page);
+            EXPECT_EQ(sheet->pageCount(), boxes.back().page + 1);
         }
     }
 }
