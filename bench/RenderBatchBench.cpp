@@ -61,7 +61,10 @@ void BM_RenderHundredFiguresInOneBatch(benchmark::State &state)
     }
     reportPerFigure(state);
 }
-BENCHMARK(BM_RenderHundredFiguresInOneBatch)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_RenderHundredFiguresInOneBatch)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 
 // The same hundred figures, one tessaryn-render process each, as a script without --batch runs
 // them.
@@ -82,6 +85,9 @@ void BM_RenderHundredFiguresOneProcessEach(benchmark::State &state)
     }
     reportPerFigure(state);
 }
-BENCHMARK(BM_RenderHundredFiguresOneProcessEach)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_RenderHundredFiguresOneProcessEach)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
 } // namespace

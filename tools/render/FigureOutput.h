@@ -13,7 +13,8 @@ class QPainter;
 /// Paints a figure on a painter whose coordinates are the figure's logical pixels.
 using FigurePaint = std::function<void(QPainter &painter)>;
 
-/// Writes a PNG at a fast compression level (zlib level 1): a little larger, much quicker.
+/// Writes a PNG at a fast compression level (zlib level 1, one filter for every row): a little
+/// larger, much quicker.
 bool savePngFast(const QImage &image, const std::string &file);
 
 /// Writes the figure as a PNG of `scale` times its logical size (device pixel ratio `scale`).
