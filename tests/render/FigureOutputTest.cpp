@@ -164,3 +164,15 @@ TEST_F(FigureOutput, UnwritableVectorFileFailsWithStatusOne)
     EXPECT_NE(takeRenderErrors().find("cannot write"), std::string::npos);
     EXPECT_EQ(run({"--formula", "x", "--pdf", path("no/such/dir/a.pdf")}), 1);
 }
+
+TEST_F(FigureOutput, FastPngKeepsEveryPixel)
+{
+    QImage image(37, 11, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7, y * 23, (x * y) % 256));
+    const std::string file = path("fast.png");
+    ASSERT_TRUE(savePngFast(image, file));
+    EXPECT_EQ(QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32), image);
+    EXPECT_FALSE(savePngFast(image, path("no/such/dir/fast.png")));
+}
