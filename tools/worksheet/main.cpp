@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QString>
 
+#include <clocale>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -41,6 +42,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     CTessarynApp::setApplicationIdentity();
+    // QApplication takes the user's number format; the exercises' "%5.3f" need a decimal point.
+    std::setlocale(LC_NUMERIC, "C");
 
     WorksheetRequest request;
     request.topic = static_cast<std::int16_t>(command.topic);
