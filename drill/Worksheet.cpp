@@ -78,6 +78,25 @@ Rect shifted(const Rect &r, Point by)
     return Rect{r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y};
 }
 
+/// The frame of exercise `number` (of its answer alone when `answer`) with its top left corner at
+/// (0, 0): the label, then what the exercise draws, padded all round.
+WorksheetBox frameExercise(Canvas &measure, std::int16_t topic, const WorksheetExercise &exercise,
+                           int number, bool answer, int labelHeight)
+{
+    const int questionOps = measureExercise(measure, topic, exercise, false, 0).operations;
+    const int skip = answer ? questionOps : 0;
+    const Rect bounds = measureExercise(measure, topic, exercise, answer, skip).bounds;
+    const int inner = labelHeight + (bounds.isEmpty() ? 0 : kLabelGap + bounds.height());
+    WorksheetBox box;
+    box.number = number;
+    box.answer = answer;
+    box.skip = skip;
+    box.frame = Rect{0, 0, 0, 2 * kPadding + inner};
+    box.origin = Point{kPadding, kPadding + labelHeight + kLabelGap - bounds.top};
+    box.drawn = bounds.isEmpty() ? Rect{} : shifted(bounds, box.origin);
+    return box;
+}
+
 } // namespace
 
 void drawWorksheetExercise(Canvas &canvas, std::int16_t topic, const WorksheetExercise &exercise,
@@ -154,30 +173,21 @@ void Worksheet::layout(Canvas &measure)
             y = area.top;
         }
         for (int i = 0; i < m_request.count; ++i) {
-            const WorksheetExercise &exercise = m_exercises[static_cast<std::size_t>(i)];
-            const int questionOps =
-                measureExercise(measure, m_request.topic, exercise, false, 0).operations;
-            const Extent extent = measureExercise(measure, m_request.topic, exercise, answers,
-                                                  answers ? questionOps : 0);
-            const int inner =
-                labelHeight + (extent.bounds.isEmpty() ? 0 : kLabelGap + extent.bounds.height());
-            const int height = 2 * kPadding + inner;
-            if (y + height > area.bottom && y > area.top) {
+            WorksheetBox box =
+                frameExercise(measure, m_request.topic, m_exercises[static_cast<std::size_t>(i)],
+                              i + 1, answers, labelHeight);
+            if (y + box.frame.height() > area.bottom && y > area.top) {
                 ++page;
                 area = contentArea(page, answers);
                 y = area.top;
             }
-            WorksheetBox box;
-            box.number = i + 1;
-            box.answer = answers;
+            const Point corner{area.left, y};
             box.page = page;
-            box.frame = Rect{area.left, y, area.right, y + height};
-            box.origin = Point{area.left + kPadding,
-                               y + kPadding + labelHeight + kLabelGap - extent.bounds.top};
-            box.drawn = extent.bounds.isEmpty() ? Rect{} : shifted(extent.bounds, box.origin);
-            box.skip = answers ? questionOps : 0;
+            box.frame = shifted(Rect{0, 0, area.width(), box.frame.height()}, corner);
+            box.origin = Point{box.origin.x + corner.x, box.origin.y + corner.y};
+            if (!box.drawn.isEmpty()) box.drawn = shifted(box.drawn, corner);
             m_boxes.push_back(box);
-            y += height + kFrameGap;
+            y = box.frame.bottom + kFrameGap;
         }
     }
     m_pageCount = page + 1;
