@@ -2,6 +2,7 @@
 #include "drill/Drill.h"
 #include "drill/Worksheet.h"
 #include "ui/MessageBox.h"
+#include "ui/NullCanvas.h"
 #include "ui/QtCanvas.h"
 #include "ui/SeedSource.h"
 
@@ -61,37 +62,14 @@ QString withoutBlanks(QString text)
     return text.remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
-/// Every text the generator writes for the question (or, after the question, for the answer).
-class TextCollector : public Canvas
+/// Every text the generator writes, in order.
+class TextCollector : public NullCanvas
 {
 public:
     std::vector<std::u16string> texts;
-    Size size() const override { return {494, 278}; }
 
 protected:
-    void doSelectPen(const Pen &) override {}
-    void doSelectBrush(const Brush &) override {}
-    void doSelectFont(const Font &) override {}
-    void doSetTextColor(Rgb) override {}
-    void doSetBkMode(BkMode) override {}
-    void doSetClip(const std::optional<Rect> &) override {}
-    void doMoveTo(int, int) override {}
-    void doLine(Point, Point) override {}
-    void doEllipse(const Rect &) override {}
-    void doArc(const Rect &, Point, Point) override {}
-    void doRectangle(const Rect &) override {}
-    void doRoundRect(const Rect &) override {}
-    void doPolygon(std::span<const Point>) override {}
-    void doFillRect(const Rect &, Rgb) override {}
-    void doSetPixel(int, int, Rgb) override {}
     void doTextOut(int, int, std::u16string_view text) override { texts.emplace_back(text); }
-    Size doTextExtent(std::u16string_view text) override
-    {
-        return Size{static_cast<int>(text.size()) * 8, 16};
-    }
-    TextMetrics doTextMetrics() override { return TextMetrics{16, 14, 8, 0}; }
-    void doDrawIcon(int, int, StockIcon) override {}
-    void doDrawBitmap(int, int, int) override {}
 };
 
 class WorksheetPdf : public ::testing::Test
