@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libpng-dev libgl-dev libx11-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils poppler-utils

@@ -89,6 +89,9 @@ public:
     /// Runs `OnPaint` on a RecordingCanvas, as a full repaint, and returns its lines; child
     /// surfaces appear as "surface ID" ... "surface client".
     std::vector<std::string> recordPaint();
+    /// Runs `OnPaint` on `canvas`, as a full repaint (vector export at the client size); child
+    /// surfaces are drawn into their own images as on the screen.
+    void paintOn(Canvas &canvas) { OnPaint(canvas); }
     /// A canvas on the client area for drawing in mouse handlers; it stays until the next repaint.
     SurfaceCanvas clientCanvas();
     /// A canvas on the child drawing surface of a black-frame control, sized to the control; call

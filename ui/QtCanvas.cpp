@@ -430,7 +430,15 @@ void QtCanvas::doDrawBitmap(int x, int y, int id)
         p.drawImage(0, 0, source);
     }
     const bool rasterOps = m_painter->device()->devType() == QInternal::Image;
-    if (rasterOps) m_painter->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    if (!rasterOps) {
+        // A PDF or SVG has no raster operations: white made transparent gives what the AND
+        // gives for a black-and-white picture.
+        bitmap.setAlphaChannel(
+            bitmap.createMaskFromColor(QColor(Qt::white).rgb(), Qt::MaskOutColor));
+        m_painter->drawImage(QPoint(x, y), bitmap);
+        return;
+    }
+    m_painter->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     m_painter->drawImage(QPoint(x, y), bitmap);
-    if (rasterOps) m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

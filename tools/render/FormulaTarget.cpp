@@ -1,5 +1,6 @@
 #include "tools/render/FormulaTarget.h"
 
+#include "tools/render/FigureOutput.h"
 #include "tools/render/RenderTargets.h"
 
 #include "mathcore/FormulaDrawing.h"
@@ -9,6 +10,7 @@
 #include "ui/RecordingCanvas.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include <cstdio>
@@ -34,23 +36,29 @@ void drawFormula(Canvas &canvas, const RenderCommand &command)
 int renderFormula(const RenderCommand &command)
 {
     int status = 0;
-    if (!command.pngFile.empty()) {
+    if (!command.pngFile.empty() && command.scale == 1.0) {
         QImage image(kClient.cx, kClient.cy, QImage::Format_RGB32);
         image.fill(Qt::white);
         {
             QtCanvas canvas(image);
             drawFormula(canvas, command);
         }
-        if (!image.save(QString::fromStdString(command.pngFile), "PNG")) {
-            std::fprintf(stderr, "tessaryn-render: cannot write %s\n", command.pngFile.c_str());
+        if (!savePngFast(image, command.pngFile)) {
+            reportUnwritable(command.pngFile);
             status = 1;
         }
     }
+    const auto paint = [&command](QPainter &painter) {
+        painter.fillRect(QRect(0, 0, kClient.cx, kClient.cy), Qt::white);
+        QtCanvas canvas(painter, kClient);
+        drawFormula(canvas, command);
+    };
+    if (!writeFigureOutputs(command, kClient, paint)) status = 1;
     if (!command.opsFile.empty()) {
         RecordingCanvas canvas(kClient);
         drawFormula(canvas, command);
         if (!writeLines(command.opsFile, canvas.lines())) {
-            std::fprintf(stderr, "tessaryn-render: cannot write %s\n", command.opsFile.c_str());
+            reportUnwritable(command.opsFile);
             status = 1;
         }
     }

@@ -23,6 +23,15 @@ bool parseSeed(const std::string &text, unsigned &value)
     return true;
 }
 
+// A scale above 0 and at most 8, as a decimal number.
+bool parseScale(const std::string &text, double &value)
+{
+    const char *end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    constexpr double kMaxScale = 8.0;
+    return ec == std::errc() && ptr == end && value > 0 && value <= kMaxScale;
+}
+
 bool parsePoint(const std::string &text, std::pair<int, int> &point)
 {
     const auto comma = text.find(',');
@@ -45,8 +54,9 @@ using Event = RenderCommand::Event;
 const char *renderUsage()
 {
     return "usage: tessaryn-render TARGET [--seed N] [--size WxH] [EVENT...] [--png FILE]\n"
-           "                       [--ops FILE|-] [--controls FILE|-] [--save FILE] [--print-pdf "
-           "FILE]\n"
+           "                       [--scale K] [--svg FILE] [--pdf FILE] [--ops FILE|-]\n"
+           "                       [--controls FILE|-] [--save FILE] [--print-pdf FILE]\n"
+           "       tessaryn-render --batch FILE|-\n"
            "TARGET: --lesson ID | --drill TOPIC [--variant N] | --sketch FILE|- | --about\n"
            "        | --formula TEXT [--as formula|fraction|product|power|monomial|root]\n"
            "EVENT:  --set ID=TEXT --press ID --select ID=INDEX --scroll ID=POS --click X,Y\n"
@@ -54,6 +64,12 @@ const char *renderUsage()
            "SKETCH: --size WxH (default 640x400); --drag and --click press at the first point\n"
            "        and release at the last; --command 57633, 2773 or 2774 (the view is painted\n"
            "        again before the next drag or the output); --save FILE after the events.\n"
+           "--svg and --pdf write the figure as vector graphics at its size; --scale K (above 0,\n"
+           "        at most 8) writes the PNG at K times the size.\n"
+           "--batch runs one command line per line of FILE (- : standard input) in one process\n"
+           "        and prints one result per line: \"N ok\", \"N error S: MESSAGE\" or \"N "
+           "skip\"\n"
+           "        (blank lines and lines starting with #). Quote words with '...' or \"...\".\n"
            "--seed takes 0 to 4294967295. --help shows this text, --version the version.\n";
 }
 
@@ -126,6 +142,16 @@ std::variant<RenderCommand, std::string> parseRenderCommand(const std::vector<st
             cmd.saveFile = value;
         } else if (opt == "--print-pdf") {
             cmd.printPdfFile = value;
+        } else if (opt == "--svg") {
+            cmd.svgFile = value;
+        } else if (opt == "--pdf") {
+            cmd.pdfFile = value;
+        } else if (opt == "--scale") {
+            if (!parseScale(value, cmd.scale))
+                return "malformed scale (above 0, at most 8): " + value;
+        } else if (opt == "--batch") {
+            if (args.size() != 2) return std::string("--batch takes no other options");
+            cmd.batchFile = value;
         } else if (opt == "--set") {
             Event e;
             e.kind = Event::Kind::Set;
@@ -170,6 +196,7 @@ std::variant<RenderCommand, std::string> parseRenderCommand(const std::vector<st
             return "unknown option: " + opt;
         }
     }
+    if (!cmd.batchFile.empty()) return cmd;
     if (cmd.target == RenderCommand::Target::None)
         return std::string("no target given (--lesson, --drill, --sketch, --about or --formula)");
     return cmd;

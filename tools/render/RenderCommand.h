@@ -51,6 +51,10 @@ struct RenderCommand
     std::string controlsFile;
     std::string saveFile;
     std::string printPdfFile;
+    std::string svgFile;   ///< the figure as SVG at its logical size
+    std::string pdfFile;   ///< the figure as a one-page PDF at its logical size
+    double scale = 1.0;    ///< the PNG at this many times the logical size
+    std::string batchFile; ///< run one command per line of this file ("-": standard input)
 };
 
 /// The parsed command, or an error message of one line.

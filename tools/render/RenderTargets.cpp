@@ -1,5 +1,6 @@
 #include "tools/render/RenderTargets.h"
 
+#include "tools/render/FigureOutput.h"
 #include "tools/render/FormulaTarget.h"
 #include "tools/render/SketchTarget.h"
 
@@ -19,6 +20,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 
 #include <cstdio>
@@ -76,8 +78,7 @@ const char *kindName(ControlKind kind)
 bool writePng(const std::string &file, QWidget &window)
 {
     QApplication::processEvents();
-    const QImage image = window.grab().toImage();
-    return image.save(QString::fromStdString(file), "PNG");
+    return savePngFast(window.grab().toImage(), file);
 }
 
 /// Drives one window and the windows it opens (a drill over a lesson, a correspondence table beside
@@ -179,25 +180,26 @@ private:
 
     void writeOutputs(LessonWindow &window)
     {
-        if (!m_command.pngFile.empty() && !writePng(m_command.pngFile, window)) {
-            std::fprintf(stderr, "tessaryn-render: cannot write %s\n", m_command.pngFile.c_str());
+        if (!m_command.pngFile.empty() && m_command.scale == 1.0 &&
+            !writePng(m_command.pngFile, window)) {
+            reportUnwritable(m_command.pngFile);
             m_status = 1;
         }
+        const auto paint = [&window](QPainter &painter) { paintWindowFigure(window, painter); };
+        if (!writeFigureOutputs(m_command, window.clientSize(), paint)) m_status = 1;
         if (!m_command.opsFile.empty() && !writeLines(m_command.opsFile, window.recordPaint())) {
-            std::fprintf(stderr, "tessaryn-render: cannot write %s\n", m_command.opsFile.c_str());
+            reportUnwritable(m_command.opsFile);
             m_status = 1;
         }
         if (!m_command.controlsFile.empty() &&
             !writeLines(m_command.controlsFile, describeControls(window))) {
-            std::fprintf(stderr, "tessaryn-render: cannot write %s\n",
-                         m_command.controlsFile.c_str());
+            reportUnwritable(m_command.controlsFile);
             m_status = 1;
         }
         auto *biorhythm = dynamic_cast<CBioRythm *>(&window);
         if (!m_command.printPdfFile.empty() && biorhythm &&
             !printBiorhythmToPdf(*biorhythm, QString::fromStdString(m_command.printPdfFile))) {
-            std::fprintf(stderr, "tessaryn-render: cannot write %s\n",
-                         m_command.printPdfFile.c_str());
+            reportUnwritable(m_command.printPdfFile);
             m_status = 1;
         }
     }
@@ -235,7 +237,7 @@ int runWindow(const RenderCommand &command, LessonWindow &window)
     try {
         runner.drive(window);
     } catch (const BadEvent &error) {
-        std::fprintf(stderr, "tessaryn-render: %s\n", error.what());
+        reportRenderError(error.what());
         return 2;
     }
     return runner.status();
@@ -276,7 +278,8 @@ std::vector<std::string> describeControls(const LessonWindow &window)
 
 int runRenderCommand(const RenderCommand &command)
 {
-    if (command.seed) fixRandomSeed(*command.seed);
+    // Unset, the clock gives the seed again: a batch's lines do not share one.
+    fixRandomSeed(command.seed);
     setMessageBoxHandler(printMessage);
     using Target = RenderCommand::Target;
     switch (command.target) {
@@ -285,8 +288,7 @@ int runRenderCommand(const RenderCommand &command)
         LessonLauncher launcher(*companion);
         std::unique_ptr<LessonWindow> window = launcher.prepare(command.targetId, nullptr);
         if (!window) {
-            std::fprintf(stderr, "tessaryn-render: no lesson with command id %d\n",
-                         command.targetId);
+            reportRenderError("no lesson with command id " + std::to_string(command.targetId));
             return 2;
         }
         return runWindow(command, *window);
@@ -308,6 +310,6 @@ int runRenderCommand(const RenderCommand &command)
     case Target::None:
         break;
     }
-    std::fprintf(stderr, "tessaryn-render: this target is not available yet\n");
+    reportRenderError("this target is not available yet");
     return 2;
 }

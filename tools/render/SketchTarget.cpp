@@ -1,12 +1,16 @@
 #include "tools/render/SketchTarget.h"
 
+#include "tools/render/FigureOutput.h"
 #include "tools/render/RenderTargets.h"
 
 #include "app/DocumentCommands.h"
 #include "sketch/TessarynDoc.h"
 #include "sketch/TessarynView.h"
 
+#include "ui/QtCanvas.h"
+
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include <cstdio>
@@ -36,10 +40,8 @@ bool apply(CTessarynView &view, CTessarynDoc &doc, const RenderCommand::Event &e
         return true;
     case Kind::Command:
         if (!doc.OnCommand(event.id)) {
-            std::fprintf(stderr,
-                         "tessaryn-render: the sketch takes the commands 57633, 2773 and "
-                         "2774, not %d\n",
-                         event.id);
+            reportRenderError("the sketch takes the commands 57633, 2773 and 2774, not " +
+                              std::to_string(event.id));
             return false;
         }
         // The output shows what the window shows when it is next painted: the commands ask for
@@ -47,8 +49,7 @@ bool apply(CTessarynView &view, CTessarynDoc &doc, const RenderCommand::Event &e
         view.invalidate();
         return true;
     default:
-        std::fprintf(stderr, "tessaryn-render: the sketch takes only --drag, --click and "
-                             "--command\n");
+        reportRenderError("the sketch takes only --drag, --click and --command");
         return false;
     }
 }
@@ -64,8 +65,10 @@ int renderSketch(const RenderCommand &command)
     DocumentCommands files(doc, nullptr);
     if (command.file == "-")
         files.OnFileNew();
-    else if (!files.OpenDocumentFile(QString::fromStdString(command.file)))
+    else if (!files.OpenDocumentFile(QString::fromStdString(command.file))) {
+        reportRenderError("cannot open " + command.file);
         return 2;
+    }
     view.flushPaint(); // the window appears painted
 
     for (const RenderCommand::Event &event : command.events) {
@@ -74,14 +77,21 @@ int renderSketch(const RenderCommand &command)
 
     int status = 0;
     auto failed = [&status](const std::string &file) {
-        std::fprintf(stderr, "tessaryn-render: cannot write %s\n", file.c_str());
+        reportUnwritable(file);
         status = 1;
     };
     if (!command.saveFile.empty() && !files.DoSave(QString::fromStdString(command.saveFile)))
         failed(command.saveFile);
-    if (!command.pngFile.empty() &&
-        !view.surface().save(QString::fromStdString(command.pngFile), "PNG"))
+    if (!command.pngFile.empty() && command.scale == 1.0 &&
+        !savePngFast(view.surface(), command.pngFile))
         failed(command.pngFile);
+    const Size size{width, height};
+    const auto paint = [&view, size](QPainter &painter) {
+        painter.fillRect(QRect(0, 0, size.cx, size.cy), Qt::white);
+        QtCanvas canvas(painter, size);
+        view.OnPaint(canvas);
+    };
+    if (!writeFigureOutputs(command, size, paint)) status = 1;
     if (!command.opsFile.empty() && !writeLines(command.opsFile, view.recordPaint()))
         failed(command.opsFile);
     return status;

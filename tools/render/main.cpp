@@ -1,6 +1,7 @@
 // tessaryn-render: opens a window of the program without a display, applies scripted input in
 // order, and writes a PNG of the client area, the recorded drawing operations and the controls.
 
+#include "tools/render/RenderBatch.h"
 #include "tools/render/RenderCommand.h"
 #include "tools/render/RenderTargets.h"
 
@@ -11,6 +12,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -42,5 +44,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "tessaryn-render: %s\n", error->c_str());
         return 2;
     }
-    return runRenderCommand(std::get<RenderCommand>(parsed));
+    const RenderCommand &command = std::get<RenderCommand>(parsed);
+    if (!command.batchFile.empty()) return runRenderBatchFile(command.batchFile, std::cout);
+    return runRenderCommand(command);
 }
