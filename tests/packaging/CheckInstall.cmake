@@ -11,10 +11,12 @@ endif()
 set(expected
     usr/bin/tessaryn
     usr/bin/tessaryn-render
+    usr/bin/tessaryn-worksheet
     usr/share/applications/${APP_ID}.desktop
     usr/share/metainfo/${APP_ID}.metainfo.xml
     usr/share/man/man1/tessaryn.1
     usr/share/man/man1/tessaryn-render.1
+    usr/share/man/man1/tessaryn-worksheet.1
     usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
     usr/share/tessaryn/screenshots/twofunc.png)
 foreach(size 16 22 24 32 48 64 128 256)

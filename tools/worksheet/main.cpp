@@ -6,12 +6,12 @@
 #include "app/CommandLine.h"
 #include "app/TessarynApp.h"
 #include "drill/WorksheetPdf.h"
+#include "ui/QtTranslation.h"
 #include "ui/SeedSource.h"
 
 #include <QApplication>
 #include <QString>
 
-#include <clocale>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -42,8 +42,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     CTessarynApp::setApplicationIdentity();
-    // QApplication takes the user's number format; the exercises' "%5.3f" need a decimal point.
-    std::setlocale(LC_NUMERIC, "C");
+    keepCNumberFormat();
 
     WorksheetRequest request;
     request.topic = static_cast<std::int16_t>(command.topic);
