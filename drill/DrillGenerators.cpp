@@ -3,9 +3,9 @@
 #include "drill/FunctionDrills.h"
 #include "drill/GraphDrills.h"
 #include "drill/LogDrill.h"
-#include "drill/TrigDrills.h"
 #include "drill/MatrixDrills.h"
 #include "drill/SequenceDrill.h"
+#include "drill/TrigDrills.h"
 
 #include <array>
 

@@ -28,11 +28,11 @@ constexpr MenuItemData kHelp[] = {
 };
 
 constexpr MenuPopupData kMenu[] = {
-    {u"ファイル(&F)", kFile, false},
-    {u"学習選択(\u001ES)", {}, true},
-    {u"難易度(\u001ED)", kDifficulty, false},
-    {u"絵かき(\u001EE\u001Fｼ)", kSketch, false},
-    {u"ヘルプ(&H)", kHelp, false, true},
+    {.title = u"ファイル(&F)", .items = kFile},
+    {.title = u"学習選択(\u001ES)", .lessons = true},
+    {.title = u"難易度(\u001ED)", .items = kDifficulty},
+    {.title = u"絵かき(\u001EE\u001Fｼ)", .items = kSketch},
+    {.title = u"ヘルプ(&H)", .items = kHelp, .atRightEnd = true},
 };
 
 struct PromptData

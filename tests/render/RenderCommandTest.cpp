@@ -18,20 +18,20 @@ TEST(RenderCommand, RefusesMalformedCommandLinesWithOneLine)
 {
     const std::vector<std::vector<const char *>> bad = {
         {},
-        {"--png", "x.png"},                      // no target
-        {"--lesson"},                            // value missing
-        {"--lesson", "27x"},                     // malformed id
-        {"--lesson", "2768", "--about"},         // two targets
-        {"--lesson", "2768", "--bogus", "1"},    // unknown option
-        {"--lesson", "2768", "--set", "101"},    // no '='
-        {"--lesson", "2768", "--click", "3"},    // no comma
-        {"--lesson", "2768", "--drag", "1,2"},   // a drag needs two points
-        {"--lesson", "2768", "--drag", "1,2:3"}, // malformed point
-        {"--lesson", "2768", "--size", "0x5"},   // empty size
-        {"--lesson", "2768", "--seed", "-1"},    // negative seed
+        {"--png", "x.png"},                           // no target
+        {"--lesson"},                                 // value missing
+        {"--lesson", "27x"},                          // malformed id
+        {"--lesson", "2768", "--about"},              // two targets
+        {"--lesson", "2768", "--bogus", "1"},         // unknown option
+        {"--lesson", "2768", "--set", "101"},         // no '='
+        {"--lesson", "2768", "--click", "3"},         // no comma
+        {"--lesson", "2768", "--drag", "1,2"},        // a drag needs two points
+        {"--lesson", "2768", "--drag", "1,2:3"},      // malformed point
+        {"--lesson", "2768", "--size", "0x5"},        // empty size
+        {"--lesson", "2768", "--seed", "-1"},         // negative seed
         {"--lesson", "2768", "--seed", "4294967296"}, // past 32 bits
-        {"--lesson", "2768", "--seed", "12ab"},  // not a number
-        {"--formula", "x", "--as", "spiral"},    // unknown kind
+        {"--lesson", "2768", "--seed", "12ab"},       // not a number
+        {"--formula", "x", "--as", "spiral"},         // unknown kind
     };
     for (const auto &args : bad) {
         const auto result = parseRenderCommand(std::vector<std::string>(args.begin(), args.end()));
