@@ -29,7 +29,7 @@ constexpr MenuItemData kHelp[] = {
 
 constexpr MenuPopupData kMenu[] = {
     {.title = u"ファイル(&F)", .items = kFile},
-    {.title = u"学習選択(\u001ES)", .lessons = true},
+    {.title = u"学習選択(\u001ES)", .items = {}, .lessons = true},
     {.title = u"難易度(\u001ED)", .items = kDifficulty},
     {.title = u"絵かき(\u001EE\u001Fｼ)", .items = kSketch},
     {.title = u"ヘルプ(&H)", .items = kHelp, .atRightEnd = true},
