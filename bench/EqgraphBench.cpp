@@ -1,3 +1,4 @@
+#include "bench/WindowRepaint.h"
 #include "lessons/functions/Eqgraph.h"
 #include "lessons/functions/Unequal.h"
 
@@ -10,17 +11,6 @@
 
 namespace {
 
-// Each benchmark starts the window on its figure, then repaints the whole window per iteration
-// the way the screen asks for it: erase the backing image and run the paint handler on a QtCanvas
-// over it.
-void repaint(benchmark::State &state, LessonWindow &window)
-{
-    for (auto _ : state) {
-        window.invalidate(true);
-        benchmark::DoNotOptimize(window.surface().constBits());
-    }
-}
-
 void paintEqGraph(benchmark::State &state, std::int16_t mode, std::u16string_view f,
                   std::u16string_view g)
 {
@@ -30,7 +20,7 @@ void paintEqGraph(benchmark::State &state, std::int16_t mode, std::u16string_vie
     window.setControlText(148, f);
     window.setControlText(149, g);
     window.pressButton(104);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 
 // f = x^2/2 + x/3 against g = 1/6: the working in fractions, D = 4/9 and the verdict.
@@ -52,7 +42,7 @@ void BM_UnequalPaint(benchmark::State &state)
 {
     CUnequal window;
     window.initialize();
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_UnequalPaint);
 

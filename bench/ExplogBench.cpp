@@ -1,3 +1,4 @@
+#include "bench/WindowRepaint.h"
 #include "lessons/explog/ExpFunc.h"
 #include "lessons/explog/ExpLaw.h"
 
@@ -9,16 +10,6 @@
 #include <string_view>
 
 namespace {
-
-// Each window is started once with the given fields, then repainted whole per iteration the way
-// the screen asks for it: erase the backing image and run the paint handler on a QtCanvas over it.
-void repaint(benchmark::State &state, LessonWindow &window)
-{
-    for (auto _ : state) {
-        window.invalidate(true);
-        benchmark::DoNotOptimize(window.surface().constBits());
-    }
-}
 
 void startExpLaw(CExpLaw &window, std::int16_t mode, std::u16string_view a, std::u16string_view m,
                  std::u16string_view n)
@@ -36,7 +27,7 @@ void BM_ExpLawExponentPaint(benchmark::State &state)
 {
     CExpLaw window;
     startExpLaw(window, 0, u"2", u"5/2", u"3/2");
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_ExpLawExponentPaint);
 
@@ -45,7 +36,7 @@ void BM_ExpLawLogarithmPaint(benchmark::State &state)
 {
     CExpLaw window;
     startExpLaw(window, 1, u"2", u"3", u"10");
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_ExpLawLogarithmPaint);
 
@@ -54,7 +45,7 @@ void BM_ExpFuncPaint(benchmark::State &state)
 {
     CExpFunc window;
     window.initialize();
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_ExpFuncPaint);
 

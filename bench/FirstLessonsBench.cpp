@@ -1,3 +1,4 @@
+#include "bench/WindowRepaint.h"
 #include "lessons/functions/Corespond.h"
 #include "lessons/functions/Onefunc.h"
 #include "lessons/functions/Prepare.h"
@@ -10,16 +11,6 @@
 
 namespace {
 
-// Each benchmark repaints a whole window the way the screen asks for it: erase the backing image
-// and run the window's paint handler on a QtCanvas over it.
-void repaint(benchmark::State &state, LessonWindow &window)
-{
-    for (auto _ : state) {
-        window.invalidate(true);
-        benchmark::DoNotOptimize(window.surface().constBits());
-    }
-}
-
 // Ten points, both overlays and the point table: the fullest figure of the lesson.
 void BM_PreparePaint(benchmark::State &state)
 {
@@ -29,7 +20,7 @@ void BM_PreparePaint(benchmark::State &state)
         window.clickAt(Point{70 + 21 * i, 280 - 19 * i});
     window.pressButton(1003);
     window.pressButton(1004);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_PreparePaint);
 
@@ -42,7 +33,7 @@ void BM_OnefuncPaint(benchmark::State &state)
     window.setControlText(102, u"3");
     window.setControlText(103, u"2.7");
     window.pressButton(104);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_OnefuncPaint);
 
@@ -54,7 +45,7 @@ void BM_CorespondPaint(benchmark::State &state)
     CorrespondencePoints points;
     points.fillColumns(20, [](double x) { return std::optional<double>(0.5 * x * x - 3 * x); });
     window.SetData(points);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_CorespondPaint);
 

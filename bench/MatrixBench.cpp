@@ -1,3 +1,4 @@
+#include "bench/WindowRepaint.h"
 #include "drill/Drill.h"
 #include "lessons/matrix/Matrix.h"
 #include "lessons/matrix/Trans.h"
@@ -11,16 +12,6 @@
 
 namespace {
 
-/// Repaints a window per iteration the way the screen asks for it: erase the backing image and run
-/// the paint handler on a QtCanvas over it.
-void repaint(benchmark::State &state, LessonWindow &window)
-{
-    for (auto _ : state) {
-        window.invalidate(true);
-        benchmark::DoNotOptimize(window.surface().constBits());
-    }
-}
-
 // Mode 0 with A = (1 2; 3 4), B = (5 6; 7 8) and the given operation.
 void paintOperation(benchmark::State &state, int operation)
 {
@@ -29,7 +20,7 @@ void paintOperation(benchmark::State &state, int operation)
     for (int i = 0; i < 8; ++i)
         window.setControlText(113 + i, std::u16string(1, static_cast<char16_t>(u'1' + i)));
     window.selectComboEntry(161, operation);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 
 // The product written out entry by entry and its result.
@@ -60,7 +51,7 @@ void BM_MatrixSystemPaint(benchmark::State &state)
     CMatrix window;
     window.setModeFlag(1);
     window.initialize();
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_MatrixSystemPaint);
 
@@ -70,7 +61,7 @@ void BM_TransRotationPaint(benchmark::State &state)
     CTrans window;
     window.initialize();
     window.pressButton(137);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_TransRotationPaint);
 
@@ -81,7 +72,7 @@ void paintDrill(benchmark::State &state, std::int16_t topic, std::int16_t varian
     CDrill drill(topic, variant);
     drill.initialize();
     drill.pressButton(141);
-    repaint(state, drill);
+    repaintWindow(state, drill);
     fixRandomSeed(std::nullopt);
 }
 

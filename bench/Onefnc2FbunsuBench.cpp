@@ -1,3 +1,4 @@
+#include "bench/WindowRepaint.h"
 #include "lessons/functions/Fbunsu.h"
 #include "lessons/functions/Onefnc2.h"
 
@@ -13,14 +14,6 @@ namespace {
 // iteration the way the screen asks for it: erase the backing image and run the paint handler on a
 // QtCanvas over it.
 
-void repaint(benchmark::State &state, LessonWindow &window)
-{
-    for (auto _ : state) {
-        window.invalidate(true);
-        benchmark::DoNotOptimize(window.surface().constBits());
-    }
-}
-
 void paintOnefnc2(benchmark::State &state, std::int16_t mode)
 {
     COnefnc2 window;
@@ -29,7 +22,7 @@ void paintOnefnc2(benchmark::State &state, std::int16_t mode)
     window.clickAt({200, 200});
     window.clickAt({100, 100});
     window.pressButton(104);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 
 // The line through (6, -4) and (-4, 6) with the four panel lines.
@@ -56,7 +49,7 @@ void BM_FbunsuPaint(benchmark::State &state)
     window.setControlText(106, u"2");
     window.setControlText(107, u"1.5");
     window.pressButton(104);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_FbunsuPaint);
 

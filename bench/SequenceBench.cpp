@@ -1,3 +1,4 @@
+#include "bench/WindowRepaint.h"
 #include "drill/Drill.h"
 #include "lessons/sequence/Seqsum.h"
 #include "lessons/sequence/Sequence.h"
@@ -7,16 +8,6 @@
 
 namespace {
 
-// Full repaints the way the screen asks for them: erase the backing image and run the paint
-// handler on a QtCanvas over it.
-template <typename Window> void repaint(benchmark::State &state, Window &window)
-{
-    for (auto _ : state) {
-        window.invalidate(true);
-        benchmark::DoNotOptimize(window.surface().constBits());
-    }
-}
-
 // Both sequences with their panels, highlights, the raised exponents and the decimals.
 void BM_SequencePaint(benchmark::State &state)
 {
@@ -25,7 +16,7 @@ void BM_SequencePaint(benchmark::State &state)
     window.setControlText(147, u"-3/4");
     window.setControlText(145, u"12");
     window.pressButton(104);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_SequencePaint);
 
@@ -36,7 +27,7 @@ void BM_SeqsumPaint(benchmark::State &state)
     window.initialize();
     window.setControlText(113, u"3kk+3k");
     window.pressButton(104);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_SeqsumPaint);
 
@@ -47,7 +38,7 @@ void BM_SequenceSumDrillPaint(benchmark::State &state)
     CDrill drill(DrillTopic::SequenceSum, 0);
     drill.initialize();
     drill.pressButton(141);
-    repaint(state, drill);
+    repaintWindow(state, drill);
     fixRandomSeed(std::nullopt);
 }
 BENCHMARK(BM_SequenceSumDrillPaint);

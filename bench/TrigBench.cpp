@@ -1,3 +1,4 @@
+#include "bench/WindowRepaint.h"
 #include "lessons/trig/Angdef.h"
 #include "lessons/trig/Angfunc.h"
 #include "lessons/trig/Tradd.h"
@@ -8,17 +9,6 @@
 
 namespace {
 
-// Each benchmark sets a lesson's state as the student would, then repaints the whole window per
-// iteration the way the screen asks for it: erase the backing image and run the paint handler on
-// a QtCanvas over it.
-void repaint(benchmark::State &state, LessonWindow &window)
-{
-    for (auto _ : state) {
-        window.invalidate(true);
-        benchmark::DoNotOptimize(window.surface().constBits());
-    }
-}
-
 // P in the third quadrant with the cosecant: grid, radius, arc, length formula and ratio panel.
 void BM_AngdefPaint(benchmark::State &state)
 {
@@ -26,7 +16,7 @@ void BM_AngdefPaint(benchmark::State &state)
     window.initialize();
     window.clickAt(Point{72, 216});
     window.selectComboEntry(158, 5);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_AngdefPaint);
 
@@ -37,7 +27,7 @@ void BM_AngfuncPaint(benchmark::State &state)
     window.initialize();
     window.pressButton(111);
     window.scrollTo(112, 135);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_AngfuncPaint);
 
@@ -49,7 +39,7 @@ void BM_TraddPaint(benchmark::State &state)
     window.pressButton(111);
     window.selectComboEntry(158, 7);
     window.selectComboEntry(156, 8);
-    repaint(state, window);
+    repaintWindow(state, window);
 }
 BENCHMARK(BM_TraddPaint);
 
